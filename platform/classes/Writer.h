@@ -1,0 +1,77 @@
+#pragma once
+// TWriter writes the binary component stream. The value level (this header's
+// first half, Writer.cpp) writes single values in the classic encodings; the
+// component level (WriterComponents.cpp) writes components through them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/classes/Filer.h"
+
+class TWriter : public TFiler {
+ public:
+  TWriter(TStream& stream, int32_t bufSize);
+  // Writes what is still buffered to the stream.
+  ~TWriter() override;
+
+  // --- value level ---
+  void WriteValue(TValueType value);
+  void WriteSignature();
+  // Writes an object header prefix when flags is not empty.
+  void WritePrefix(TFilerFlags flags, int32_t childPos);
+  void WriteListBegin();
+  void WriteListEnd();
+  void WriteBoolean(bool value);
+  void WriteChar(char value);
+  // As vaInt8, vaInt16, vaInt32 or vaInt64, whichever is smallest.
+  void WriteInteger(int64_t value);
+  // As vaExtended (the 10-byte extended format).
+  void WriteFloat(long double value);
+  void WriteSingle(float value);
+  void WriteCurrency(double value);
+  void WriteDate(double value);
+  // False, True, nil and Null become their own value types.
+  void WriteIdent(const std::string& ident);
+  // A short string (length byte, at most 255 bytes).
+  void WriteStr(const std::string& value);
+  // ASCII and 8-bit strings as vaString (up to 255 bytes) or vaLString; text
+  // that is valid UTF-8 with characters beyond ASCII as vaUTF8String.
+  void WriteString(const std::string& value);
+  // As vaWString (UTF-16), from UTF-8.
+  void WriteWideString(const std::string& value);
+  void WriteUTF8String(const std::string& value);
+  // As vaBinary: writeData fills a memory stream whose size and bytes follow.
+  void WriteBinary(const std::function<void(TStream&)>& writeData);
+  void WriteSet(const std::vector<std::string>& elements);
+  void Write(const void* buffer, int64_t count);
+  int64_t Position() const;
+  void FlushBuffer() override;
+
+  // Write `PropPath() + name` and then the value when hasData.
+  void DefineProperty(const std::string& name, TReaderProc readData, TWriterProc writeData,
+                      bool hasData) override;
+  void DefineBinaryProperty(const std::string& name, TStreamProc readData, TStreamProc writeData,
+                            bool hasData) override;
+
+  const std::string& PropPath() const { return FPropPath; }
+  void SetPropPath(const std::string& path) { FPropPath = path; }
+  // Writes PropPath() + name as a short string.
+  void WritePropName(const std::string& name);
+
+  // --- component level (WriterComponents.cpp) ---
+  void WriteComponent(TComponent* component);
+  void WriteRootComponent(TComponent* root);
+  void WriteDescendent(TComponent* root, TComponent* ancestor);
+  void WriteCollection(TCollection* collection);
+  void WriteProperties(TPersistent* instance);
+  void WriteProperty(TPersistent* instance, const TPropInfo* propInfo);
+  void WriteData(TComponent* instance);
+
+ private:
+  void WriteLittleEndian(uint64_t value, int bytes);
+
+  std::string FPropPath;
+
+  // --- component-level state (owned by WriterComponents.cpp) ---
+};
