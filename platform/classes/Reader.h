@@ -126,6 +126,8 @@ class TReader : public TFiler {
   void FillBuffer();
   [[noreturn]] void InvalidValue(TValueType found) const;
 
+  // The stream's position after the buffered bytes, and its size when reading began.
+  int64_t FStreamPos = 0;
   int64_t FStreamSize = 0;
   int32_t FNestingDepth = 0;
   std::string FPropName;

@@ -35,12 +35,16 @@ class TWriter : public TFiler {
   void WriteIdent(const std::string& ident);
   // A short string (length byte, at most 255 bytes).
   void WriteStr(const std::string& value);
-  // ASCII and 8-bit strings as vaString (up to 255 bytes) or vaLString; text
-  // that is valid UTF-8 with characters beyond ASCII as vaUTF8String.
+  // ASCII text and bytes that are not UTF-8 (8-bit strings read from older
+  // streams) as vaString (up to 255 bytes) or vaLString; other UTF-8 text as
+  // vaUTF8String when that is shorter than UTF-16, else as vaWString.
   void WriteString(const std::string& value);
   // As vaWString (UTF-16), from UTF-8.
   void WriteWideString(const std::string& value);
   void WriteUTF8String(const std::string& value);
+  // The choice WriteString makes for a string given as UTF-16 code units
+  // (from the text form's #nnn codes).
+  void WriteUnicodeString(const std::u16string& value);
   // As vaBinary: writeData fills a memory stream whose size and bytes follow.
   void WriteBinary(const std::function<void(TStream&)>& writeData);
   void WriteSet(const std::vector<std::string>& elements);
@@ -69,7 +73,11 @@ class TWriter : public TFiler {
   void WriteData(TComponent* instance);
 
  private:
-  void WriteLittleEndian(uint64_t value, int bytes);
+  void WriteLength32(size_t length);
+  void WriteBytesString(const std::string& value);
+  void WriteUtf16(const std::u16string& value);
+
+  int64_t FStreamPos = 0;
 
   std::string FPropPath;
 
