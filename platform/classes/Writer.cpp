@@ -161,7 +161,7 @@ void TWriter::WriteLength32(size_t length) {
   Write(&n, 4);
 }
 
-void TWriter::WriteBytesString(const std::string& value) {
+void TWriter::WriteRawString(const std::string& value) {
   if (value.size() <= 255) {
     WriteValue(vaString);
     WriteStr(value);
@@ -179,7 +179,7 @@ void TWriter::WriteUtf16(const std::u16string& value) {
 }
 
 void TWriter::WriteString(const std::string& value) {
-  if (IsAsciiText(value) || !IsValidUtf8(value)) return WriteBytesString(value);
+  if (IsAsciiText(value) || !IsValidUtf8(value)) return WriteRawString(value);
   WriteUnicodeString(Utf8ToUtf16(value));
 }
 
@@ -187,7 +187,7 @@ void TWriter::WriteUnicodeString(const std::u16string& value) {
   bool ascii = true;
   for (char16_t c : value) ascii = ascii && c < 0x80;
   std::string utf8 = Utf16ToUtf8(value);
-  if (ascii) return WriteBytesString(utf8);
+  if (ascii) return WriteRawString(utf8);
   if (utf8.size() < value.size() * 2) return WriteUTF8String(utf8);
   WriteUtf16(value);
 }

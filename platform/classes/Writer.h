@@ -42,6 +42,9 @@ class TWriter : public TFiler {
   // As vaWString (UTF-16), from UTF-8.
   void WriteWideString(const std::string& value);
   void WriteUTF8String(const std::string& value);
+  // As vaString or vaLString whatever the bytes are, as the text form's
+  // strings without codes beyond ASCII are written.
+  void WriteRawString(const std::string& value);
   // The choice WriteString makes for a string given as UTF-16 code units
   // (from the text form's #nnn codes).
   void WriteUnicodeString(const std::u16string& value);
@@ -74,7 +77,6 @@ class TWriter : public TFiler {
 
  private:
   void WriteLength32(size_t length);
-  void WriteBytesString(const std::string& value);
   void WriteUtf16(const std::u16string& value);
 
   int64_t FStreamPos = 0;
