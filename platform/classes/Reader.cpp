@@ -43,6 +43,11 @@ void TReader::FillBuffer() {
                                      std::to_string(FStreamPos));
 }
 
+void TReader::UnexpectedEnd(int64_t wanted) const {
+  throw EReadError("Stream read error: unexpected end of stream at offset " + std::to_string(Position()) + " (" +
+                   std::to_string(wanted) + " bytes wanted, " + std::to_string(Remaining()) + " left)");
+}
+
 void TReader::Read(void* buffer, int64_t count) {
   if (count <= 0) return;
   auto* out = static_cast<uint8_t*>(buffer);
@@ -52,9 +57,7 @@ void TReader::Read(void* buffer, int64_t count) {
     FBufPos += static_cast<size_t>(count);
     return;
   }
-  if (count > Remaining())
-    throw EReadError("Stream read error: " + std::to_string(count) + " bytes wanted at offset " +
-                     std::to_string(Position()) + ", " + std::to_string(Remaining()) + " left");
+  if (count > Remaining()) UnexpectedEnd(count);
   std::memcpy(out, FBuffer.data() + FBufPos, available);
   out += available;
   count -= static_cast<int64_t>(available);
@@ -77,9 +80,7 @@ void TReader::Read(void* buffer, int64_t count) {
 }
 
 void TReader::SkipBytes(int64_t count) {
-  if (count > Remaining())
-    throw EReadError("Stream read error: " + std::to_string(count) + " bytes to skip at offset " +
-                     std::to_string(Position()) + ", " + std::to_string(Remaining()) + " left");
+  if (count > Remaining()) UnexpectedEnd(count);
   size_t available = FBufEnd - FBufPos;
   if (static_cast<uint64_t>(count) <= available) {
     FBufPos += static_cast<size_t>(count);

@@ -125,6 +125,7 @@ class TReader : public TFiler {
   void SkipBytes(int64_t count);
   void FillBuffer();
   [[noreturn]] void InvalidValue(TValueType found) const;
+  [[noreturn]] void UnexpectedEnd(int64_t wanted) const;
 
   // The stream's position after the buffered bytes, and its size when reading began.
   int64_t FStreamPos = 0;
