@@ -174,18 +174,7 @@ void TStrings::SplitDelimited(const std::string& value, char delimiter, char quo
   while (p < text.size()) {
     std::string s;
     if (text[p] == quoteChar) {
-      // Up to the closing quote; a doubled quote stands for one.
-      for (++p; p < text.size(); ++p) {
-        if (text[p] != quoteChar) {
-          s.push_back(text[p]);
-        } else if (p + 1 < text.size() && text[p + 1] == quoteChar) {
-          s.push_back(quoteChar);
-          ++p;
-        } else {
-          ++p;
-          break;
-        }
-      }
+      s = AnsiExtractQuotedStr(text, p, quoteChar);
     } else {
       size_t start = p;
       while (p < text.size() && !IsBlank(text[p]) && text[p] != delimiter) ++p;

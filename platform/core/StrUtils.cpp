@@ -74,20 +74,30 @@ std::string AnsiQuotedStr(std::string_view s, char quote) {
 
 std::string QuotedStr(std::string_view s) { return AnsiQuotedStr(s, '\''); }
 
-std::string AnsiDequotedStr(std::string_view s, char quote) {
-  if (s.empty() || s[0] != quote) return std::string(s);
+std::string AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote, bool* closed) {
   std::string r;
-  for (size_t i = 1; i < s.size(); ++i) {
-    if (s[i] != quote) {
-      r.push_back(s[i]);
-    } else if (i + 1 < s.size() && s[i + 1] == quote) {
+  if (closed) *closed = false;
+  if (pos >= s.size() || s[pos] != quote) return r;
+  for (++pos; pos < s.size(); ++pos) {
+    if (s[pos] != quote) {
+      r.push_back(s[pos]);
+    } else if (pos + 1 < s.size() && s[pos + 1] == quote) {
       r.push_back(quote);
-      ++i;
+      ++pos;
     } else {
-      return r;
+      ++pos;
+      if (closed) *closed = true;
+      break;
     }
   }
-  return std::string(s);  // never closed
+  return r;
+}
+
+std::string AnsiDequotedStr(std::string_view s, char quote) {
+  size_t pos = 0;
+  bool closed = false;
+  std::string r = AnsiExtractQuotedStr(s, pos, quote, &closed);
+  return closed ? r : std::string(s);
 }
 
 std::string StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,

@@ -107,6 +107,9 @@ std::string AnsiQuotedStr(std::string_view s, char quote);
 // Removes the quotes of a quoted string and undoubles the quotes inside; a
 // string that does not start with the quote or is not closed comes back as is.
 std::string AnsiDequotedStr(std::string_view s, char quote);
+// Reads the quoted string starting at s[pos] (which must be the quote) and
+// moves pos past its closing quote, or to the end when it is never closed.
+std::string AnsiExtractQuotedStr(std::string_view s, size_t& pos, char quote, bool* closed = nullptr);
 
 enum TReplaceFlag { rfReplaceAll, rfIgnoreCase };
 using TReplaceFlags = TSet<TReplaceFlag>;

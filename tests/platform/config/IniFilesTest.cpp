@@ -2,35 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "platform/classes/Strings.h"
 #include "platform/core/Exceptions.h"
+#include "tests/platform/config/TempFolderTest.h"
 
 namespace {
 
-class IniFiles : public ::testing::Test {
+class IniFiles : public TempFolderTest {
  protected:
+  void Write(const std::string& text) { WriteFile(FFile, text); }
+  std::string Read() { return ReadFile(FFile); }
+
   void SetUp() override {
-    FDir = std::filesystem::temp_directory_path() /
-           ("morvane-ini-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(FDir);
+    TempFolderTest::SetUp();
     FFile = (FDir / "settings.ini").string();
   }
-  void TearDown() override { std::filesystem::remove_all(FDir); }
 
-  void Write(const std::string& text) { std::ofstream(FFile, std::ios::binary) << text; }
-  std::string Read() {
-    std::ifstream in(FFile, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  std::filesystem::path FDir;
   std::string FFile;
 };
 

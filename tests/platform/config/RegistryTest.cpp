@@ -4,38 +4,22 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/classes/Strings.h"
 #include "platform/core/Exceptions.h"
+#include "tests/platform/config/TempFolderTest.h"
 
 namespace {
 
-class Registry : public ::testing::Test {
+class Registry : public TempFolderTest {
  protected:
+  void Write(const std::string& text) { WriteFile(FStore, text); }
+
+  std::string FStore;
   void SetUp() override {
-    FDir = std::filesystem::temp_directory_path() /
-           ("morvane-reg-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(FDir);
+    TempFolderTest::SetUp();
     FStore = (FDir / "sub" / "registry.txt").string();
   }
-  void TearDown() override { std::filesystem::remove_all(FDir); }
-
-  void Write(const std::string& text) {
-    std::filesystem::create_directories(FDir / "sub");
-    std::ofstream(FStore, std::ios::binary) << text;
-  }
-  std::string Read() {
-    std::ifstream in(FStore, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
-  std::filesystem::path FDir;
-  std::string FStore;
 };
 
 }  // namespace
