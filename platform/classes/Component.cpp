@@ -237,3 +237,39 @@ TComponent* CreateComponent(TComponentClass cls, TComponent* owner) {
     ThrowInvalidCast(cls->ClassName(), "TComponent");
   return static_cast<TComponent*>(cls->Create(owner));
 }
+
+namespace {
+std::function<TComponent*(const std::string&)>& GlobalComponentFinder() {
+  static std::function<TComponent*(const std::string&)> finder;
+  return finder;
+}
+}  // namespace
+
+TComponent* FindGlobalComponent(const std::string& name) {
+  auto& finder = GlobalComponentFinder();
+  return finder ? finder(name) : nullptr;
+}
+
+void RegisterFindGlobalComponentProc(std::function<TComponent*(const std::string& name)> proc) {
+  GlobalComponentFinder() = std::move(proc);
+}
+
+TComponent* FindNestedComponent(TComponent* root, const std::string& namePath) {
+  TComponent* result = root;
+  size_t start = 0;
+  while (result && start <= namePath.size()) {
+    size_t dot = namePath.find('.', start);
+    if (dot == std::string::npos) dot = namePath.size();
+    std::string name = namePath.substr(start, dot - start);
+    TComponent* found = result->FindComponent(name);
+    if (!found && result == root) {
+      if (SameText(name, "Owner") || (!root->Name().empty() && SameText(name, root->Name())))
+        found = root;
+      else if (start == 0 && dot < namePath.size())
+        found = FindGlobalComponent(name);
+    }
+    result = found;
+    start = dot + 1;
+  }
+  return result;
+}

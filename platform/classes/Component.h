@@ -162,3 +162,12 @@ class TComponent : public TPersistent {
 TComponent* CreateComponent(TComponentClass cls, TComponent* owner);
 
 MORVANE_ENUM_TYPEINFO(TOperation, opInsert, opRemove);
+
+// Finds a root component (a form, a data module) by name, for references from
+// one root to another ("Form2.Button1"); the layer that keeps the roots
+// registers the look-up. nullptr when none is registered or nothing matches.
+TComponent* FindGlobalComponent(const std::string& name);
+void RegisterFindGlobalComponentProc(std::function<TComponent*(const std::string& name)> proc);
+// The component a reference path names from root: "Button1", "Owner" (root
+// itself), "Panel1.Button1", or "Form2.Button1" through FindGlobalComponent.
+TComponent* FindNestedComponent(TComponent* root, const std::string& namePath);
