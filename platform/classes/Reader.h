@@ -137,4 +137,32 @@ class TReader : public TFiler {
   TComponent* FParent = nullptr;
 
   // --- component-level state (owned by ReaderComponents.cpp) ---
+ public:
+  // Asked for a class the registry does not know; may answer one.
+  std::function<void(TReader&, const std::string& className, const struct TClassInfo*& componentClass)>
+      OnFindComponentClass;
+
+ private:
+  // A component reference read by name, resolved when reading is complete.
+  struct TFixup {
+    TPersistent* Instance;
+    const TPropInfo* PropInfo;
+    std::string Name;
+  };
+  void ReadDataInner(TComponent* instance);
+  // Reads one property value; consumed tells whether the stream is past the
+  // value, so that an error can be reported to OnError and reading go on.
+  void ReadPropValue(TPersistent* instance, const TPropInfo* propInfo, bool& consumed);
+  void SkipComponent(bool skipHeader);
+  // Offers message to OnError; true when the handler chose to go on.
+  bool HandleError(const std::string& message);
+  const struct TClassInfo* FindComponentClass(const std::string& className);
+  void* FindMethod(TComponent* root, const std::string& methodName);
+  void ResolveFixups();
+  void ClearLoadingStates();
+
+  std::vector<TFixup> FFixups;
+  std::vector<TComponent*> FLoaded;
+  bool FReferencesActive = false;  // BeginReferences .. EndReferences
+  bool FFixupsActive = false;      // a ReadData collects fixups
 };

@@ -84,4 +84,17 @@ class TWriter : public TFiler {
   std::string FPropPath;
 
   // --- component-level state (owned by WriterComponents.cpp) ---
+ public:
+  // Asked for the name of a handler the root's method table does not know
+  // (a handler given as a lambda, say); an empty answer leaves the event out.
+  std::function<void(TWriter&, const struct TMethod& method, std::string& name)> OnFindMethodName;
+
+ private:
+  // How the root writes a component that refers to another one.
+  std::string ComponentReference(TComponent* component) const;
+  void WriteObjectProp(TPersistent* instance, const TPropInfo* propInfo, TPersistent* ancestor);
+  // The ancestor's counterpart of a child about to be written, or nullptr.
+  TComponent* FindChildAncestor(TComponent* child) const;
+
+  TComponent* FRootAncestor = nullptr;
 };
