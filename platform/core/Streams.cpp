@@ -10,38 +10,8 @@
 
 #include "platform/core/Exceptions.h"
 
-namespace {
-
-// Resolves a seek request against a stream of the given size; positions past
-// the end are allowed (a later write fills the gap), negative ones are not.
-int64_t SeekTarget(int64_t offset, TSeekOrigin origin, int64_t position, int64_t size) {
-  int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? position : size;
-  int64_t target = base + offset;
-  if (target < 0) throw EStreamError("Stream seek error: negative position");
-  return target;
-}
-
-template <typename Buffer>
-int64_t ReadFrom(const Buffer& data, int64_t& position, void* buffer, int64_t count) {
-  int64_t size = static_cast<int64_t>(data.size());
-  if (count <= 0 || position >= size) return 0;
-  int64_t n = std::min(count, size - position);
-  std::memcpy(buffer, data.data() + position, static_cast<size_t>(n));
-  position += n;
-  return n;
-}
-
-template <typename Buffer>
-int64_t WriteTo(Buffer& data, int64_t& position, const void* buffer, int64_t count) {
-  if (count <= 0) return 0;
-  int64_t end = position + count;
-  if (end > static_cast<int64_t>(data.size())) data.resize(static_cast<size_t>(end));
-  std::memcpy(data.data() + position, buffer, static_cast<size_t>(count));
-  position = end;
-  return count;
-}
-
-}  // namespace
+void ThrowNegativeSeek() { throw EStreamError("Stream seek error: negative position"); }
+void ThrowNegativeSize() { throw EStreamError("Stream size cannot be negative"); }
 
 int64_t TStream::Size() {
   int64_t pos = Seek(0, soCurrent);
@@ -78,23 +48,6 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 }
 
 // --- TMemoryStream ---
-
-int64_t TMemoryStream::Read(void* buffer, int64_t count) { return ReadFrom(FData, FPosition, buffer, count); }
-
-int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-  return WriteTo(FData, FPosition, buffer, count);
-}
-
-int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
-  FPosition = SeekTarget(offset, origin, FPosition, Size());
-  return FPosition;
-}
-
-void TMemoryStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Stream size cannot be negative");
-  FData.resize(static_cast<size_t>(newSize));
-  FPosition = std::min(FPosition, newSize);
-}
 
 void TMemoryStream::Clear() {
   FData.clear();
@@ -184,23 +137,6 @@ void TFileStream::SetSize(int64_t newSize) {
 }
 
 // --- TStringStream ---
-
-int64_t TStringStream::Read(void* buffer, int64_t count) { return ReadFrom(FData, FPosition, buffer, count); }
-
-int64_t TStringStream::Write(const void* buffer, int64_t count) {
-  return WriteTo(FData, FPosition, buffer, count);
-}
-
-int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
-  FPosition = SeekTarget(offset, origin, FPosition, Size());
-  return FPosition;
-}
-
-void TStringStream::SetSize(int64_t newSize) {
-  if (newSize < 0) throw EStreamError("Stream size cannot be negative");
-  FData.resize(static_cast<size_t>(newSize));
-  FPosition = std::min(FPosition, newSize);
-}
 
 std::string TStringStream::ReadString(int64_t count) {
   std::string s(static_cast<size_t>(std::max<int64_t>(0, std::min(count, Size() - FPosition))), '\0');

@@ -2,8 +2,9 @@
 // The platform's streams: a byte stream with a position, in memory, on a file
 // or over a string. Sizes and positions are 64-bit.
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ enum TSeekOrigin { soBeginning = 0, soCurrent = 1, soEnd = 2 };
 constexpr int soFromBeginning = 0;
 constexpr int soFromCurrent = 1;
 constexpr int soFromEnd = 2;
+
+// Raise EStreamError for the container streams' bad requests.
+[[noreturn]] void ThrowNegativeSeek();
+[[noreturn]] void ThrowNegativeSize();
 
 class TStream {
  public:
@@ -37,16 +42,52 @@ class TStream {
   int64_t CopyFrom(TStream& source, int64_t count);
 };
 
-// A stream over a block of memory it owns; grows as it is written.
-class TMemoryStream : public TStream {
+// A stream over a container of bytes it owns (a vector or a string); grows as
+// it is written, and may be positioned past its end (a write fills the gap).
+template <class Container>
+class TContainerStream : public TStream {
  public:
-  int64_t Read(void* buffer, int64_t count) override;
-  int64_t Write(const void* buffer, int64_t count) override;
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  TContainerStream() = default;
+  explicit TContainerStream(Container data) : FData(std::move(data)) {}
+
+  int64_t Read(void* buffer, int64_t count) override {
+    int64_t size = Size();
+    if (count <= 0 || FPosition >= size) return 0;
+    int64_t n = std::min(count, size - FPosition);
+    std::memcpy(buffer, FData.data() + FPosition, static_cast<size_t>(n));
+    FPosition += n;
+    return n;
+  }
+  int64_t Write(const void* buffer, int64_t count) override {
+    if (count <= 0) return 0;
+    int64_t end = FPosition + count;
+    if (end > Size()) FData.resize(static_cast<size_t>(end));
+    std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
+    FPosition = end;
+    return count;
+  }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override {
+    int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? FPosition : Size();
+    if (base + offset < 0) ThrowNegativeSeek();
+    FPosition = base + offset;
+    return FPosition;
+  }
   using TStream::Seek;
   int64_t Size() override { return static_cast<int64_t>(FData.size()); }
-  void SetSize(int64_t newSize) override;
+  void SetSize(int64_t newSize) override {
+    if (newSize < 0) ThrowNegativeSize();
+    FData.resize(static_cast<size_t>(newSize));
+    FPosition = std::min(FPosition, newSize);
+  }
 
+ protected:
+  Container FData;
+  int64_t FPosition = 0;
+};
+
+// A stream over a block of memory it owns.
+class TMemoryStream : public TContainerStream<std::vector<uint8_t>> {
+ public:
   void* Memory() { return FData.data(); }
   const void* Memory() const { return FData.data(); }
   void Clear();
@@ -54,10 +95,6 @@ class TMemoryStream : public TStream {
   void LoadFromFile(const std::string& fileName);
   void SaveToStream(TStream& stream);
   void SaveToFile(const std::string& fileName);
-
- private:
-  std::vector<uint8_t> FData;
-  int64_t FPosition = 0;
 };
 
 // File open modes. fmCreate creates or truncates the file for reading and
@@ -94,21 +131,10 @@ class TFileStream : public TStream {
 };
 
 // A stream over a string (bytes, not characters).
-class TStringStream : public TStream {
+class TStringStream : public TContainerStream<std::string> {
  public:
-  explicit TStringStream(std::string data = {}) : FData(std::move(data)) {}
-  int64_t Read(void* buffer, int64_t count) override;
-  int64_t Write(const void* buffer, int64_t count) override;
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
-  using TStream::Seek;
-  int64_t Size() override { return static_cast<int64_t>(FData.size()); }
-  void SetSize(int64_t newSize) override;
-
+  explicit TStringStream(std::string data = {}) : TContainerStream(std::move(data)) {}
   const std::string& DataString() const { return FData; }
   std::string ReadString(int64_t count);
   void WriteString(const std::string& s) { Write(s.data(), static_cast<int64_t>(s.size())); }
-
- private:
-  std::string FData;
-  int64_t FPosition = 0;
 };
