@@ -17,7 +17,13 @@ TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);
 }
 
-TComponent::~TComponent() {
+TComponent::~TComponent() { ReleaseLinks(); }
+
+void TComponent::BeforeDestruction() { ReleaseLinks(); }
+
+void TComponent::ReleaseLinks() {
+  if (FLinksReleased) return;
+  FLinksReleased = true;
   Destroying();
   // Each partner removes its link from our list while being told.
   while (!FFreeNotifies.empty()) {
@@ -98,7 +104,7 @@ void TComponent::DestroyComponents() {
       RemoveComponent(instance);
     else
       Remove(instance);
-    delete instance;
+    instance->Free();
   }
 }
 

@@ -6,6 +6,9 @@
 // (Notification with opInsert / opRemove), and a component that asked to be
 // told (FreeNotification) hears when its partner is destroyed.
 //
+// Free() a component rather than delete it where owners or partners override
+// Notification: they then hear of it as the platform's components do.
+//
 // Note for C++: a component constructed with an owner is inserted by
 // TComponent's constructor, so the owner's Notification(opInsert) runs before
 // the derived constructors; it sees the new component as a TComponent. Code
@@ -121,6 +124,9 @@ class TComponent : public TPersistent {
   void Updating() { FComponentState.Include(csUpdating); }
   void Updated() { FComponentState.Exclude(csUpdating); }
   void Destroying();
+  // Tells free-notification partners, frees owned components and leaves the
+  // owner, while the whole object still exists (see TObject::Free).
+  void BeforeDestruction() override;
 
   virtual void ReadState(TReader* reader);
   virtual void WriteState(TWriter* writer);
@@ -145,6 +151,7 @@ class TComponent : public TPersistent {
   // Tells the root's designer when the owner that heard is not that root.
   void NotifyRootDesigner(TComponent* component, TOperation operation);
   void RemoveNotification(TComponent* component);
+  void ReleaseLinks();
 
   TComponent* FOwner = nullptr;
   std::string FName;
@@ -155,6 +162,7 @@ class TComponent : public TPersistent {
   TComponentState FComponentState;
   TComponentStyle FComponentStyle{csInheritable};
   IDesignerNotify* FDesigner = nullptr;
+  bool FLinksReleased = false;
 };
 
 // Creates a component of a class given by reference, as the system's virtual

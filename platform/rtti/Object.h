@@ -76,6 +76,17 @@ class TObject {
   bool InheritsFrom(TClass cls) const { return ClassType()->InheritsFrom(cls); }
   void* MethodAddress(const std::string& name) const { return ClassType()->MethodAddress(name); }
   std::string MethodName(const void* code) const { return ClassType()->MethodName(code); }
+
+  // Frees the object the platform's way: BeforeDestruction runs while the
+  // whole object still exists, so that overrides called from it (a form's
+  // Notification as its components go) are the derived ones; then delete.
+  // A plain delete also works, but during ~TComponent only the base class's
+  // virtual functions answer.
+  void Free() {
+    BeforeDestruction();
+    delete this;
+  }
+  virtual void BeforeDestruction() {}
 };
 
 // The virtual constructor of T, or nullptr when T cannot be created from its
