@@ -334,7 +334,7 @@ void TReader::ReadProperty(TPersistent* instance) {
       if (!next) {
         SkipValue();
         consumed = true;
-        throw EReadError("Property " + path + " does not exist");
+        throw EReadError("Property " + part + " does not exist");
       }
       target = next;
       start = dot + 1;
