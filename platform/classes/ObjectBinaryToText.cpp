@@ -46,9 +46,18 @@ class TBinaryToText {
 };
 
 // Names are identifiers; a UTF-8 one beyond ASCII is what marks a file that
-// needs a byte-order mark.
+// needs a byte-order mark. A name the text form could not carry (a blank, a
+// quote, a control code) means the stream is corrupt: written out, it would
+// read back as something else.
 std::string TBinaryToText::ReadName() {
   std::string name = FReader.ReadStr();
+  for (unsigned char c : name) {
+    bool identChar = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+                     c == '.' || c >= 0x80;
+    if (!identChar)
+      throw EReadError("Invalid stream format: name '" + name + "' before offset " +
+                       std::to_string(FReader.Position()) + " is not an identifier");
+  }
   if (!FNeedsBom && !IsAsciiText(name) && IsValidUtf8(name)) FNeedsBom = true;
   return name;
 }

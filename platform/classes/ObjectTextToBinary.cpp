@@ -163,6 +163,8 @@ void TTextToBinary::ConvertValue() {
       FWriter.WriteListBegin();
       while (FParser.Token() != ')') {
         if (FParser.Token() == toEOF) FParser.CheckToken(')');
+        // Null is written as the value type that also ends a list.
+        if (FParser.TokenSymbolIs("Null")) FParser.Error("Null cannot be an item of a list");
         ConvertValue();
       }
       FWriter.WriteListEnd();

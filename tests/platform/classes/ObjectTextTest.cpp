@@ -187,6 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextErrorCase{"object A: TA\n  P = #70000\nend\n", 2, "Character code out of range on line 2"},
                     TextErrorCase{"object A: TA\n  P = (1 2\n", 3, "')' expected on line 3"},
                     TextErrorCase{"object A: TA\n", 2, "Identifier expected on line 2"},
+                    TextErrorCase{"object A: TA\n  P = (\n  null)\nend\n", 3, "Null cannot be an item of a list on line 3"},
                     TextErrorCase{"object : TA\nend\n", 1, "Identifier expected on line 1"},
                     TextErrorCase{"object A: TA [x]\nend\n", 1, "Number expected on line 1"}));
 
@@ -222,6 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BinaryErrorCase{"", "Invalid stream format"}, BinaryErrorCase{"TPF1\x02TA\x01" "A", "Invalid stream format"},
                     BinaryErrorCase{"TPF0\x02TA", "unexpected end of stream"},
                     BinaryErrorCase{kHeader + "\x20", "unknown value type 32"},
+                    BinaryErrorCase{std::string("TPF0\x03T A\x00\x00\x00", 10), "name 'T A' before offset 8 is not an identifier"},
                     BinaryErrorCase{kHeader + std::string("\x0C\xFF\xFF\xFF\x7F", 5), "runs past the end"},
                     BinaryErrorCase{kHeader + std::string("\x12\xFF\xFF\xFF\x3F", 5), "runs past the end"},
                     BinaryErrorCase{kHeader + std::string("\x0A\x00\x00\x00\x40", 5), "runs past the end"},
