@@ -1,0 +1,37 @@
+#pragma once
+// Internal: what a device context handle stands for.
+
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <optional>
+#include <vector>
+
+#include "platform/windows/Painting.h"
+
+struct TDCRecord {
+  enum TKind { dcPaint, dcLayer, dcImage, dcNowhere };
+  TKind Kind = dcNowhere;
+  HWND Window = nullptr;
+  // The same painter object for the DC's whole life (DCPainter answers it).
+  QPainter Painter;
+  // dcLayer: what this DC drew since it last combined it into the layer.
+  QImage Drawn;
+  // Clipping in device coordinates: the DC's own area and what the user set.
+  QRegion BaseClip;
+  std::optional<QRegion> UserClip;
+  QPoint Origin;
+  int Rop = R2_COPYPEN;
+  QPoint CurrentPos;
+  int BeginPaintCount = 0;
+  struct TSaved {
+    QPoint Origin;
+    std::optional<QRegion> UserClip;
+    int Rop;
+  };
+  std::vector<TSaved> Saved;
+};
+
+TDCRecord* FindDC(HDC dc);
+// Makes the painter's transform and clipping follow Origin and the clips.
+void ApplyDCState(TDCRecord& dc);
