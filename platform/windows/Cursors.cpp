@@ -60,6 +60,8 @@ bool IsStandardCursorId(uintptr_t id) {
          (id >= 32648 && id <= 32651);
 }
 
+bool Offscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
 }  // namespace
 
 HWND SetCapture(HWND hwnd) {
@@ -67,7 +69,8 @@ HWND SetCapture(HWND hwnd) {
   if (!IsWindow(hwnd) || old == hwnd) return old;
   Capture = hwnd;
   if (old) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
-  if (QWidget* w = WidgetOf(hwnd); w && w->isVisible()) w->grabMouse();
+  // Offscreen there is no pointer to grab; the pump routes by Capture alone.
+  if (QWidget* w = WidgetOf(hwnd); w && w->isVisible() && !Offscreen()) w->grabMouse();
   return old;
 }
 
@@ -129,8 +132,7 @@ bool GetCursorPos(POINT* point) {
 
 bool SetCursorPos(int x, int y) {
   SetLogicalCursorPos({x, y});
-  if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-    QCursor::setPos(CursorPos.X, CursorPos.Y);
+  if (!Offscreen()) QCursor::setPos(CursorPos.X, CursorPos.Y);
   return true;
 }
 

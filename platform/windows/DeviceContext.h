@@ -13,10 +13,11 @@ struct TDCRecord {
   enum TKind { dcPaint, dcLayer, dcImage, dcNowhere };
   TKind Kind = dcNowhere;
   HWND Window = nullptr;
+  // dcLayer: what this DC drew since it last combined it into the layer.
+  // Declared before the painter, which must end before its image goes.
+  QImage Drawn;
   // The same painter object for the DC's whole life (DCPainter answers it).
   QPainter Painter;
-  // dcLayer: what this DC drew since it last combined it into the layer.
-  QImage Drawn;
   // Clipping in device coordinates: the DC's own area and what the user set.
   QRegion BaseClip;
   std::optional<QRegion> UserClip;
