@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPolygon>
 #include <cmath>
-#include <cstdlib>
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/Bitmap.h"
@@ -71,19 +70,6 @@ QBrush QtBrush(const TBrush& brush) {
   }
 }
 
-// The end point a line reaches when it leaves out its last pixel, as the
-// platform's lines do.
-QPoint LastPixelBefore(QPoint from, QPoint to) {
-  int dx = to.x() - from.x();
-  int dy = to.y() - from.y();
-  int steps = std::max(std::abs(dx), std::abs(dy));
-  if (steps <= 1) return from;
-  auto part = [steps](int d) {
-    return static_cast<int>(std::lround(static_cast<double>(d) * (steps - 1) / steps));
-  };
-  return {from.x() + part(dx), from.y() + part(dy)};
-}
-
 QRect OutlineRect(int x1, int y1, int x2, int y2) {
   return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
@@ -141,6 +127,13 @@ TCanvas::~TCanvas() {
 
 HDC TCanvas::Handle() {
   if (!FHandle) CreateHandle();
+  // Whoever draws on the DC directly (DrawText ...) finds the canvas's font,
+  // its colour as the text colour, and the brush selected, as on the platform.
+  if (QPainter* p = FHandle ? DCPainter(FHandle) : nullptr; p && p->isActive()) {
+    p->setFont(FontToQFont(*FFont));
+    p->setPen(ColorToQColor(FFont->Color()));
+    p->setBrush(QtBrush(*FBrush));
+  }
   return FHandle;
 }
 
@@ -191,7 +184,8 @@ void TCanvas::LineTo(int32_t x, int32_t y) {
     TCanvasDrawing d(*this, true);
     QPoint from(FPenPos.X, FPenPos.Y);
     QPoint to(x, y);
-    if (from != to) d.Painter().drawLine(from, LastPixelBefore(from, to));
+    // A flat cap leaves the end point out, as the platform's lines do.
+    if (from != to) d.Painter().drawLine(from, to);
   }
   FPenPos = {x, y};
 }
