@@ -8,6 +8,7 @@
 #include "platform/classes/Component.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Font.h"
+#include "platform/graphics/Icon.h"
 #include "platform/graphics/Picture.h"
 
 // A component with the published properties a control would have.
@@ -19,11 +20,17 @@ class TGraphicsHolder : public TComponent {
   ~TGraphicsHolder() override {
     delete FFont;
     delete FPicture;
+    delete FGlyph;
+    delete FIcon;
   }
   TFont* Font() const { return FFont; }
   void SetFont(TFont* value) { FFont->Assign(value); }
   TPicture* Picture() const { return FPicture; }
   void SetPicture(TPicture* value) { FPicture->Assign(value); }
+  TBitmap* Glyph() const { return FGlyph; }
+  void SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
+  TIcon* Icon() const { return FIcon; }
+  void SetIcon(TIcon* value) { FIcon->Assign(value); }
   TColor Color() const { return FColor; }
   void SetColor(TColor value) { FColor = value; }
 
@@ -33,11 +40,15 @@ class TGraphicsHolder : public TComponent {
         .Default(clWindow);
     p.Property("Font", &TGraphicsHolder::Font, &TGraphicsHolder::SetFont);
     p.Property("Picture", &TGraphicsHolder::Picture, &TGraphicsHolder::SetPicture);
+    p.Property("Glyph", &TGraphicsHolder::Glyph, &TGraphicsHolder::SetGlyph);
+    p.Property("Icon", &TGraphicsHolder::Icon, &TGraphicsHolder::SetIcon);
   }
 
  private:
   TFont* FFont = new TFont;
   TPicture* FPicture = new TPicture;
+  TBitmap* FGlyph = new TBitmap;
+  TIcon* FIcon = new TIcon;
   TColor FColor = clWindow;
 };
 
