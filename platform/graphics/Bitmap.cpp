@@ -92,18 +92,8 @@ void TBitmap::SetPixelFormat(TPixelFormat value) {
     QImage reduced = *FImage;
     for (int y = 0; y < reduced.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(reduced.scanLine(y));
-      for (int x = 0; x < reduced.width(); ++x) {
-        QRgb best = FPalette.front();
-        long bestDistance = -1;
-        for (QRgb c : FPalette) {
-          long dr = qRed(c) - qRed(line[x]), dg = qGreen(c) - qGreen(line[x]),
-               db = qBlue(c) - qBlue(line[x]);
-          long d = dr * dr + dg * dg + db * db;
-          if (bestDistance < 0 || d < bestDistance) bestDistance = d, best = c;
-          if (d == 0) break;
-        }
-        line[x] = best | 0xFF000000u;
-      }
+      for (int x = 0; x < reduced.width(); ++x)
+        line[x] = FPalette[static_cast<size_t>(NearestPaletteIndex(FPalette, line[x]))] | 0xFF000000u;
     }
     ReplaceImage(reduced);
   }

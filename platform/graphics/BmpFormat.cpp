@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/core/Exceptions.h"
+#include "platform/graphics/LittleEndian.h"
 
 namespace {
 constexpr uint32_t BI_RGB = 0;
@@ -62,14 +63,6 @@ struct TChannel {
 
 uint64_t StrideOf(uint64_t width, int bits) { return (width * static_cast<uint64_t>(bits) + 31) / 32 * 4; }
 
-void PutU16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
 std::vector<QRgb> StandardPalette(int bits) {
   if (bits == 1) return {qRgb(0, 0, 0), qRgb(255, 255, 255)};
   std::vector<QRgb> vga = {
@@ -85,6 +78,24 @@ std::vector<QRgb> StandardPalette(int bits) {
   return vga;
 }
 
+}  // namespace
+
+int NearestPaletteIndex(const std::vector<QRgb>& palette, QRgb c) {
+  int best = 0;
+  long bestDistance = -1;
+  for (size_t i = 0; i < palette.size(); ++i) {
+    long dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
+         db = qBlue(c) - qBlue(palette[i]);
+    long d = dr * dr + dg * dg + db * db;
+    if (bestDistance < 0 || d < bestDistance) {
+      bestDistance = d;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+namespace {
 // Maps colours to palette indexes: the exact entry, else the nearest.
 class TIndexer {
  public:
@@ -95,18 +106,7 @@ class TIndexer {
     c |= 0xFF000000u;
     auto it = FCache.find(c);
     if (it != FCache.end()) return it->second;
-    int best = 0;
-    long bestDistance = -1;
-    for (size_t i = 0; i < FPalette.size(); ++i) {
-      long dr = qRed(c) - qRed(FPalette[i]), dg = qGreen(c) - qGreen(FPalette[i]),
-           db = qBlue(c) - qBlue(FPalette[i]);
-      long d = dr * dr + dg * dg + db * db;
-      if (bestDistance < 0 || d < bestDistance) {
-        bestDistance = d;
-        best = static_cast<int>(i);
-      }
-    }
-    return FCache[c] = best;
+    return FCache[c] = NearestPaletteIndex(FPalette, c);
   }
 
  private:

@@ -39,5 +39,8 @@ std::vector<uint8_t> WriteBmpFile(const QImage& image, TPixelFormat format,
 // The colour table WriteBmpFile uses for image at bits per pixel.
 std::vector<QRgb> PaletteFor(const QImage& image, int bits, const std::vector<QRgb>& palette);
 
+// The index of the palette entry nearest to c (first of equals).
+int NearestPaletteIndex(const std::vector<QRgb>& palette, QRgb c);
+
 // Bits per pixel of a pixel format, as a file keeps it.
 int BitsOfPixelFormat(TPixelFormat format);

@@ -7,23 +7,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/BmpFormat.h"
+#include "platform/graphics/LittleEndian.h"
 #include "platform/graphics/QtGraphics.h"
 
 namespace {
 [[noreturn]] void Bad(const std::string& why) { throw EInvalidGraphic("Invalid icon: " + why); }
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-void PutU16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 struct TIconEntry {
   int Width, Height, Bits;
@@ -33,14 +21,14 @@ struct TIconEntry {
 // The entries of an .ico file, each checked to lie inside the data.
 std::vector<TIconEntry> ReadDirectory(const std::vector<uint8_t>& data) {
   if (data.size() < 6) Bad("the data is too short for an icon file");
-  if (U16(&data[0]) != 0 || U16(&data[2]) != 1) Bad("the data is not an icon file");
-  size_t count = U16(&data[4]);
+  if (ReadU16(&data[0]) != 0 || ReadU16(&data[2]) != 1) Bad("the data is not an icon file");
+  size_t count = ReadU16(&data[4]);
   if (count == 0) Bad("the file holds no image");
   if (6 + 16 * count > data.size()) Bad("the directory runs past the end of the data");
   std::vector<TIconEntry> entries;
   for (size_t i = 0; i < count; ++i) {
     const uint8_t* e = &data[6 + 16 * i];
-    TIconEntry entry{e[0] ? e[0] : 256, e[1] ? e[1] : 256, U16(e + 6), U32(e + 8), U32(e + 12)};
+    TIconEntry entry{e[0] ? e[0] : 256, e[1] ? e[1] : 256, ReadU16(e + 6), ReadU32(e + 8), ReadU32(e + 12)};
     if (entry.Offset > data.size() || entry.Size > data.size() - entry.Offset || entry.Size < 12)
       Bad("image " + std::to_string(i + 1) + " lies outside the data");
     entries.push_back(entry);
@@ -164,15 +152,15 @@ void TIcon::LoadFromStream(TStream& stream) {
   }
   std::vector<uint8_t> data(head, head + 6);
   try {
-    size_t count = U16(head + 4);
-    if (U16(head) != 0 || U16(head + 2) != 1 || count == 0) Bad("the data is not an icon file");
+    size_t count = ReadU16(head + 4);
+    if (ReadU16(head) != 0 || ReadU16(head + 2) != 1 || count == 0) Bad("the data is not an icon file");
     if (static_cast<int64_t>(6 + 16 * count) > remaining) Bad("the directory runs past the end of the data");
     data.resize(6 + 16 * count);
     stream.ReadBuffer(data.data() + 6, static_cast<int64_t>(16 * count));
     uint64_t end = data.size();
     for (size_t i = 0; i < count; ++i) {
       const uint8_t* e = &data[6 + 16 * i];
-      end = std::max<uint64_t>(end, uint64_t{U32(e + 8)} + U32(e + 12));
+      end = std::max<uint64_t>(end, uint64_t{ReadU32(e + 8)} + ReadU32(e + 12));
     }
     if (end > static_cast<uint64_t>(remaining)) Bad("an image lies outside the data");
     size_t directory = data.size();
