@@ -55,7 +55,10 @@ std::string FormatExtendedText(long double value) {
     // The 16 digits reach beyond the decimals shown: round to those instead.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Lf", kDecimals, value);
-    return buf;
+    std::string s = buf;
+    // A tiny negative value shows as zero, and zero has no sign.
+    if (s.find_first_not_of("-0.") == std::string::npos) return "0." + std::string(kDecimals, '0');
+    return s;
   }
   std::string s = d.negative ? "-" : "";
   if (d.exponent >= 0) {

@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"1.500000000000000000", "05 00 00 00 00 00 00 00 C0 FF 3F", nullptr},
         ValueCase{"-0.050000000000000000", "05 CD CC CC CC CC CC CC CC FA BF", nullptr},
         ValueCase{"1.5", "05 00 00 00 00 00 00 00 C0 FF 3F", "1.500000000000000000"},
+        ValueCase{"-1E-30", "05 32 FC 14 5E F7 5F 42 A2 9B BF", "0.000000000000000000"},
+        ValueCase{"1.25E20", "05 00 80 7A 17 B7 26 D7 D8 41 40", "1.25E20"},
         ValueCase{"1.5s", "0F 00 00 C0 3F", nullptr}, ValueCase{"15000c", "10 98 3A 00 00 00 00 00 00", nullptr},
         ValueCase{"1.5d", "11 00 00 00 00 00 00 F8 3F", nullptr}, ValueCase{"''", "06 00", nullptr},
         ValueCase{"'abc'", "06 03 61 62 63", nullptr}, ValueCase{"'it'#39's'", "06 04 69 74 27 73", nullptr},
