@@ -76,7 +76,7 @@ bool TParser::Fill() {
   return true;
 }
 
-char TParser::Peek(size_t ahead) {
+char TParser::PeekAfterFill(size_t ahead) {
   while (FPos + ahead >= FBufEnd)
     if (!Fill()) return '\0';
   return FBuf[FPos + ahead];
@@ -130,7 +130,9 @@ char TParser::NextToken() {
 }
 
 void TParser::ScanSymbol() {
-  while (IsIdentChar(static_cast<unsigned char>(Peek()))) FTokenText.push_back(FBuf[FPos++]);
+  // Filling keeps the token in the buffer, from FTokenStart on.
+  while (IsIdentChar(static_cast<unsigned char>(Peek()))) ++FPos;
+  FTokenText.assign(FBuf.data() + FTokenStart, FPos - FTokenStart);
   FToken = toSymbol;
 }
 
@@ -178,15 +180,19 @@ void TParser::ScanString() {
     if (c == '\'') {
       ++FPos;
       for (;;) {
-        char d = Peek();
-        if (d == '\0' && FPos >= FBufEnd) Error("Unterminated string");
-        if (d == '\n' || d == '\r') Error("Unterminated string");
-        ++FPos;
-        if (d == '\'') {
-          if (Peek() != '\'') break;
-          ++FPos;
+        // The run up to the next quote or line end goes in at once.
+        size_t run = FPos;
+        while (FPos < FBufEnd && FBuf[FPos] != '\'' && FBuf[FPos] != '\n' && FBuf[FPos] != '\r') ++FPos;
+        FTokenText.append(FBuf.data() + run, FPos - run);
+        if (FPos >= FBufEnd) {
+          if (!Fill()) Error("Unterminated string");
+          continue;
         }
-        FTokenText.push_back(d);
+        if (FBuf[FPos] != '\'') Error("Unterminated string");
+        ++FPos;
+        if (Peek() != '\'') break;
+        ++FPos;
+        FTokenText.push_back('\'');
       }
     } else if (c == '#') {
       ++FPos;
@@ -216,8 +222,6 @@ void TParser::ScanString() {
     }
   }
 }
-
-std::string TParser::TokenString() const { return FTokenText; }
 
 std::u16string TParser::TokenWideString() const { return Utf8ToUtf16(FTokenText); }
 

@@ -29,7 +29,7 @@ class TParser {
   char Token() const { return FToken; }
   // A symbol, number or single character as written; a string's value, with
   // #nnn codes below 128 as bytes and the others as UTF-8.
-  std::string TokenString() const;
+  const std::string& TokenString() const { return FTokenText; }
   // A string's value as UTF-16 code units (raw bytes of a UTF-8 file decoded).
   std::u16string TokenWideString() const;
   int64_t TokenInt() const;
@@ -53,7 +53,8 @@ class TParser {
   [[noreturn]] void Error(const std::string& message) const;
 
  private:
-  char Peek(size_t ahead = 0);
+  char Peek(size_t ahead = 0) { return FPos + ahead < FBufEnd ? FBuf[FPos + ahead] : PeekAfterFill(ahead); }
+  char PeekAfterFill(size_t ahead);
   bool Fill();
   void SkipBlanks();
   void ScanSymbol();
