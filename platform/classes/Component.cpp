@@ -66,11 +66,29 @@ void TComponent::SetComponentIndex(int32_t value) {
 void TComponent::Insert(TComponent* component) {
   FComponents.push_back(component);
   component->FOwner = this;
+  if (!component->FName.empty()) FNameIndex[UpperCase(component->FName)] = component;
 }
 
 void TComponent::Remove(TComponent* component) {
-  std::erase(FComponents, component);
+  // Owners free their components last first: search from the back.
+  auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
+  if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
   component->FOwner = nullptr;
+  if (!component->FName.empty()) {
+    auto entry = FNameIndex.find(UpperCase(component->FName));
+    if (entry != FNameIndex.end() && entry->second == component) FNameIndex.erase(entry);
+  }
+}
+
+void TComponent::ChangeName(const std::string& newName) {
+  if (FOwner) {
+    if (!FName.empty()) {
+      auto entry = FOwner->FNameIndex.find(UpperCase(FName));
+      if (entry != FOwner->FNameIndex.end() && entry->second == this) FOwner->FNameIndex.erase(entry);
+    }
+    if (!newName.empty()) FOwner->FNameIndex[UpperCase(newName)] = this;
+  }
+  FName = newName;
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -110,9 +128,8 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
-  for (TComponent* c : FComponents)
-    if (SameText(c->FName, name)) return c;
-  return nullptr;
+  auto entry = FNameIndex.find(UpperCase(name));
+  return entry == FNameIndex.end() ? nullptr : entry->second;
 }
 
 void TComponent::SetName(const std::string& name) {

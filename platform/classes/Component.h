@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/classes/Persistent.h"
@@ -140,7 +141,9 @@ class TComponent : public TPersistent {
  protected:
   // Called when reading is complete, after every reference is resolved.
   virtual void Loaded();
-  virtual void ChangeName(const std::string& newName) { FName = newName; }
+  // Sets the name without validation (the reader renames inherited
+  // components this way); keeps the owner's name index right.
+  void ChangeName(const std::string& newName);
 
  private:
   friend class TReader;
@@ -158,6 +161,9 @@ class TComponent : public TPersistent {
   int32_t FTag = 0;
   int32_t FDesignInfo = 0;
   std::vector<TComponent*> FComponents;
+  // The owned components by upper-cased name, so that FindComponent and the
+  // duplicate check stay cheap for owners of thousands of components.
+  std::unordered_map<std::string, TComponent*> FNameIndex;
   std::vector<TComponent*> FFreeNotifies;
   TComponentState FComponentState;
   TComponentStyle FComponentStyle{csInheritable};

@@ -270,7 +270,8 @@ TComponent* TReader::ReadComponent(TComponent* component) {
       result->ReadState(this);
     }
     if (flags.Contains(ffChildPos) && Parent()) Parent()->SetChildOrder(result, childPos);
-    if (std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end())
+    // Only a component that existed before can be in the list already.
+    if (created || std::find(FLoaded.begin(), FLoaded.end(), result) == FLoaded.end())
       FLoaded.push_back(result);
   } catch (...) {
     discard();
