@@ -21,6 +21,24 @@ std::string InstanceName(TPersistent* instance) {
   return instance->GetNamePath();
 }
 
+// Gives the reader back its owner and parent on every way out.
+class TOwnerScope {
+ public:
+  explicit TOwnerScope(TReader& reader)
+      : FReader(reader), FOwner(reader.Owner()), FParent(reader.Parent()) {}
+  ~TOwnerScope() {
+    FReader.SetOwner(FOwner);
+    FReader.SetParent(FParent);
+  }
+  TOwnerScope(const TOwnerScope&) = delete;
+  TOwnerScope& operator=(const TOwnerScope&) = delete;
+
+ private:
+  TReader& FReader;
+  TComponent* FOwner;
+  TComponent* FParent;
+};
+
 // Sets a component state flag for as long as it lives; the flag is cleared
 // on every way out, exceptions included.
 class TStateScope {
@@ -302,21 +320,12 @@ void TReader::ReadData(TComponent* instance) {
 void TReader::ReadDataInner(TComponent* instance) {
   while (!EndOfList()) ReadProperty(instance);
   ReadListEnd();
-  TComponent* oldParent = Parent();
-  TComponent* oldOwner = Owner();
+  TOwnerScope scope(*this);
   SetParent(instance->GetChildParent());
   TComponent* childOwner = instance->GetChildOwner();
   SetOwner(childOwner ? childOwner : Root());
-  try {
-    while (!EndOfList()) ReadComponent(nullptr);
-    ReadListEnd();
-  } catch (...) {
-    SetOwner(oldOwner);
-    SetParent(oldParent);
-    throw;
-  }
-  SetOwner(oldOwner);
-  SetParent(oldParent);
+  while (!EndOfList()) ReadComponent(nullptr);
+  ReadListEnd();
 }
 
 void TReader::ReadProperty(TPersistent* instance) {

@@ -16,6 +16,24 @@ bool IsDateType(PTypeInfo type) {
   return type == TypeInfoTDateTime() || type == TypeInfoTDate() || type == TypeInfoTTime();
 }
 
+// Gives the writer back its property path and ancestor on every way out.
+class TPathScope {
+ public:
+  explicit TPathScope(TWriter& writer)
+      : FWriter(writer), FPath(writer.PropPath()), FAncestor(writer.Ancestor()) {}
+  ~TPathScope() {
+    FWriter.SetPropPath(FPath);
+    FWriter.SetAncestor(FAncestor);
+  }
+  TPathScope(const TPathScope&) = delete;
+  TPathScope& operator=(const TPathScope&) = delete;
+
+ private:
+  TWriter& FWriter;
+  std::string FPath;
+  TPersistent* FAncestor;
+};
+
 TPersistent* AncestorObject(TPersistent* ancestor, PPropInfo info) {
   if (!ancestor || !ancestor->InheritsFrom(info->DeclaringClass)) return nullptr;
   return dynamic_cast<TPersistent*>(GetObjectProp(ancestor, info));
@@ -38,18 +56,16 @@ TComponent* TWriter::FindChildAncestor(TComponent* child) const {
 }
 
 void TWriter::WriteComponent(TComponent* component) {
-  TPersistent* oldAncestor = Ancestor();
+  TPathScope scope(*this);
   if (component != Root()) SetAncestor(FindChildAncestor(component));
   component->FComponentState.Include(csWriting);
   try {
     component->WriteState(this);
   } catch (...) {
     component->FComponentState.Exclude(csWriting);
-    SetAncestor(oldAncestor);
     throw;
   }
   component->FComponentState.Exclude(csWriting);
-  SetAncestor(oldAncestor);
 }
 
 void TWriter::WriteData(TComponent* instance) {
@@ -61,9 +77,7 @@ void TWriter::WriteData(TComponent* instance) {
   WriteStr(instance->Name());
   WriteProperties(instance);
   WriteListEnd();
-  TPersistent* oldAncestor = Ancestor();
   instance->GetChildren([this](TComponent* child) { WriteComponent(child); }, Root());
-  SetAncestor(oldAncestor);
   WriteListEnd();
 }
 
@@ -199,39 +213,23 @@ void TWriter::WriteObjectProp(TPersistent* instance, const TPropInfo* info, TPer
   }
   // An object written in place: its properties under "Prop." in the path,
   // compared with the ancestor's object of the same property.
-  std::string oldPath = PropPath();
-  TPersistent* oldAncestor = Ancestor();
-  SetPropPath(oldPath + info->Name + ".");
+  TPathScope scope(*this);
+  SetPropPath(PropPath() + info->Name + ".");
   SetAncestor(ancestorValue);
-  try {
-    WriteProperties(persistent);
-  } catch (...) {
-    SetPropPath(oldPath);
-    SetAncestor(oldAncestor);
-    throw;
-  }
-  SetPropPath(oldPath);
-  SetAncestor(oldAncestor);
+  WriteProperties(persistent);
 }
 
 void TWriter::WriteCollection(TCollection* collection) {
   WriteValue(vaCollection);
-  std::string oldPath = PropPath();
-  TPersistent* oldAncestor = Ancestor();
-  SetPropPath("");
-  SetAncestor(nullptr);
-  try {
+  {
+    TPathScope scope(*this);
+    SetPropPath("");
+    SetAncestor(nullptr);
     for (int32_t i = 0; collection && i < collection->Count(); ++i) {
       WriteListBegin();
       WriteProperties(collection->Items(i));
       WriteListEnd();
     }
-  } catch (...) {
-    SetPropPath(oldPath);
-    SetAncestor(oldAncestor);
-    throw;
   }
-  SetPropPath(oldPath);
-  SetAncestor(oldAncestor);
   WriteListEnd();
 }

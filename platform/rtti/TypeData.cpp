@@ -43,11 +43,18 @@ int64_t GetEnumValue(PTypeInfo typeInfo, std::string_view name) {
   return -1;
 }
 
-TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind, std::string name, TOrdType ordType, int64_t min,
-                              int64_t max) {
+// A record of a kind and a name only: strings need no more, the others
+// start from it.
+TTypeInfo MakeStringTypeInfo(TTypeKind kind, std::string name) {
   TTypeInfo info;
   info.Kind = kind;
   info.Name = std::move(name);
+  return info;
+}
+
+TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind, std::string name, TOrdType ordType, int64_t min,
+                              int64_t max) {
+  TTypeInfo info = MakeStringTypeInfo(kind, std::move(name));
   info.Data.OrdType = ordType;
   info.Data.MinValue = min;
   info.Data.MaxValue = max;
@@ -55,9 +62,7 @@ TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind, std::string name, TOrdType ordType
 }
 
 TTypeInfo MakeEnumTypeInfo(std::string name, std::string_view names) {
-  TTypeInfo info;
-  info.Kind = tkEnumeration;
-  info.Name = std::move(name);
+  TTypeInfo info = MakeStringTypeInfo(tkEnumeration, std::move(name));
   for (std::string_view n : Split(names, ',')) info.Data.NameList.emplace_back(n);
   info.Data.MinValue = 0;
   info.Data.MaxValue = static_cast<int64_t>(info.Data.NameList.size()) - 1;
@@ -66,34 +71,21 @@ TTypeInfo MakeEnumTypeInfo(std::string name, std::string_view names) {
 }
 
 TTypeInfo MakeSetTypeInfo(std::string name, PTypeInfo compType) {
-  TTypeInfo info;
-  info.Kind = tkSet;
-  info.Name = std::move(name);
+  TTypeInfo info = MakeStringTypeInfo(tkSet, std::move(name));
   info.Data.CompType = compType;
   info.Data.OrdType = otULong;
   return info;
 }
 
 TTypeInfo MakeFloatTypeInfo(std::string name, TFloatType floatType) {
-  TTypeInfo info;
-  info.Kind = tkFloat;
-  info.Name = std::move(name);
+  TTypeInfo info = MakeStringTypeInfo(tkFloat, std::move(name));
   info.Data.FloatType = floatType;
-  return info;
-}
-
-TTypeInfo MakeStringTypeInfo(TTypeKind kind, std::string name) {
-  TTypeInfo info;
-  info.Kind = kind;
-  info.Name = std::move(name);
   return info;
 }
 
 TTypeInfo MakeMethodTypeInfo(std::string name, std::string_view declaration,
                              std::string resultType) {
-  TTypeInfo info;
-  info.Kind = tkMethod;
-  info.Name = std::move(name);
+  TTypeInfo info = MakeStringTypeInfo(tkMethod, std::move(name));
   info.Data.MethodKind = resultType.empty() ? mkProcedure : mkFunction;
   info.Data.ResultType = std::move(resultType);
   if (TrimView(declaration).empty()) return info;
