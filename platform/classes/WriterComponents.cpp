@@ -34,6 +34,21 @@ class TPathScope {
   TPersistent* FAncestor;
 };
 
+// Collections are equal when they stream the same, as the classic writer
+// decides it.
+bool CollectionsEqual(TCollection* a, TCollection* b, TComponent* root) {
+  if (a->ClassType() != b->ClassType() || a->Count() != b->Count()) return false;
+  auto streamed = [root](TCollection* collection) {
+    TStringStream stream;
+    TWriter writer(stream, 1024);
+    writer.SetRoot(root);
+    writer.WriteCollection(collection);
+    writer.FlushBuffer();
+    return stream.DataString();
+  };
+  return streamed(a) == streamed(b);
+}
+
 TPersistent* AncestorObject(TPersistent* ancestor, PPropInfo info) {
   if (!ancestor || !ancestor->InheritsFrom(info->DeclaringClass)) return nullptr;
   return dynamic_cast<TPersistent*>(GetObjectProp(ancestor, info));
@@ -207,6 +222,8 @@ void TWriter::WriteObjectProp(TPersistent* instance, const TPropInfo* info, TPer
   auto* persistent = dynamic_cast<TPersistent*>(object);
   if (!persistent) return;
   if (auto* collection = dynamic_cast<TCollection*>(persistent)) {
+    auto* ancestorCollection = dynamic_cast<TCollection*>(ancestorValue);
+    if (ancestorCollection && CollectionsEqual(collection, ancestorCollection, Root())) return;
     WritePropName(info->Name);
     WriteCollection(collection);
     return;

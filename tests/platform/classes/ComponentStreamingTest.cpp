@@ -305,3 +305,72 @@ TEST_F(ComponentStreaming, EveryTruncatedOrCorruptedStreamFailsCleanly) {
     }
   }
 }
+
+TEST_F(ComponentStreaming, DescendentsWriteOnlyWhatDiffersFromTheirAncestor) {
+  TTestRoot ancestor;
+  ancestor.SetName("Root1");
+  auto* base = new TWidget(&ancestor);
+  base->SetName("Widget1");
+  base->Count = 3;
+  base->Caption = "same";
+  TTestRoot descendant;
+  TextToComponent(ComponentToText(&ancestor), &descendant);
+  Widget(&descendant, "Widget1")->Count = 4;
+  (new TWidget(&descendant))->SetName("Added");
+
+  TStringStream binary;
+  {
+    TWriter writer(binary, 1024);
+    writer.WriteDescendent(&descendant, &ancestor);
+  }
+  binary.SetPosition(0);
+  TStringStream text;
+  ObjectBinaryToText(binary, text);
+  EXPECT_EQ(text.DataString(),
+            "object Root1: TTestRoot\n"
+            "  inherited Widget1: TWidget\n"
+            "    Count = 4\n"
+            "  end\n"
+            "  object Added: TWidget\n"
+            "    Style.Name = 'Sans'\n"
+            "    Style.Size = 8\n"
+            "    Items = <>\n"
+            "  end\n"
+            "end\n");
+
+  // Read over a copy of the ancestor: the inherited component is found, not made.
+  TTestRoot target;
+  TextToComponent(ComponentToText(&ancestor), &target);
+  TWidget* existing = Widget(&target, "Widget1");
+  binary.SetPosition(0);
+  ReadComponent(binary, &target);
+  EXPECT_EQ(Widget(&target, "Widget1"), existing);
+  EXPECT_EQ(existing->Count, 4);
+  EXPECT_EQ(existing->Caption, "same");
+  EXPECT_NE(Widget(&target, "Added"), nullptr);
+  EXPECT_EQ(target.ComponentCount(), 2);
+}
+
+TEST_F(ComponentStreaming, ReadComponentsReadsAListOfStreamsIntoAnOwner) {
+  TTestRoot form;
+  form.SetName("Form1");
+  TStringStream list;
+  for (const char* name : {"One", "Two"}) {
+    TTestRoot source;
+    auto* w = new TWidget(&source);
+    w->SetName(name);
+    w->Count = 9;
+    TWriter writer(list, 1024);
+    writer.SetRoot(&source);
+    writer.WriteSignature();
+    writer.WriteComponent(w);
+  }
+  list.Write("\0", 1);  // the end of the list
+  list.SetPosition(0);
+  std::vector<std::string> seen;
+  TReader reader(list, 1024);
+  reader.ReadComponents(&form, nullptr, [&](TComponent* c) { seen.push_back(c->Name()); });
+  EXPECT_EQ(seen, (std::vector<std::string>{"One", "Two"}));
+  EXPECT_EQ(Widget(&form, "Two")->Count, 9);
+  EXPECT_EQ(Widget(&form, "Two")->LoadedCalls, 1);
+}
