@@ -72,14 +72,19 @@ void TTextToBinary::ConvertObject() {
 void TTextToBinary::ConvertHeader(TFilerFlags flags) {
   FParser.CheckToken(toSymbol);
   std::string className = FParser.TokenString();
+  int32_t classLine = FParser.SourceLine();
   std::string objectName;
   if (FParser.NextToken() == ':') {
     FParser.NextToken();
     FParser.CheckToken(toSymbol);
     objectName = className;
     className = FParser.TokenString();
+    classLine = FParser.SourceLine();
     FParser.NextToken();
   }
+  // A length byte from 0xF0 up where an object starts would read as a prefix.
+  if (className.size() >= 0xF0)
+    throw EParserError("Class name longer than 239 characters on line " + std::to_string(classLine), classLine);
   int32_t childPos = 0;
   if (FParser.Token() == '[') {
     FParser.NextToken();
@@ -92,7 +97,7 @@ void TTextToBinary::ConvertHeader(TFilerFlags flags) {
     FParser.NextToken();
     flags.Include(ffChildPos);
   }
-  if (className.size() > 255 || objectName.size() > 255) FParser.Error("Name longer than 255 characters");
+  if (objectName.size() > 255) FParser.Error("Name longer than 255 characters");
   FWriter.WritePrefix(flags, childPos);
   FWriter.WriteStr(className);
   FWriter.WriteStr(objectName);

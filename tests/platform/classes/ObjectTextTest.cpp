@@ -191,6 +191,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TextErrorCase{"object A: TA\n", 2, "Identifier expected on line 2"},
                     TextErrorCase{"object A: TA\n  P = (\n  null)\nend\n", 3, "Null cannot be an item of a list on line 3"},
                     TextErrorCase{"object : TA\nend\n", 1, "Identifier expected on line 1"},
+                    TextErrorCase{"object\n A: T" "2345678901234567890123456789012345678901234567890123456789012345678901234567890"
+                                  "1234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890"
+                                  "1234567890123456789012345678901234567890123456789012345678901\nend\n", 2,
+                                  "Class name longer than 239 characters on line 2"},
                     TextErrorCase{"object A: TA [x]\nend\n", 1, "Number expected on line 1"}));
 
 TEST(ObjectTextTest, RefusesTextNestedTooDeeply) {
