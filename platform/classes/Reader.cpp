@@ -159,26 +159,14 @@ void TReader::ReadPrefix(TFilerFlags& flags, int32_t& childPos) {
 
 int64_t TReader::ReadIntegerPayload(TValueType type) {
   switch (type) {
-    case vaInt8: {
-      int8_t v;
-      Read(&v, 1);
-      return v;
-    }
-    case vaInt16: {
-      int16_t v;
-      Read(&v, 2);
-      return v;
-    }
-    case vaInt32: {
-      int32_t v;
-      Read(&v, 4);
-      return v;
-    }
-    case vaInt64: {
-      int64_t v;
-      Read(&v, 8);
-      return v;
-    }
+    case vaInt8:
+      return ReadRaw<int8_t>();
+    case vaInt16:
+      return ReadRaw<int16_t>();
+    case vaInt32:
+      return ReadRaw<int32_t>();
+    case vaInt64:
+      return ReadRaw<int64_t>();
     default:
       InvalidValue(type);
   }
@@ -202,21 +190,12 @@ long double TReader::ReadFloat() {
       return ExtendedToLongDouble(bytes);
     }
     case vaDouble:
-    case vaDate: {
-      double v;
-      Read(&v, 8);
-      return v;
-    }
-    case vaSingle: {
-      float v;
-      Read(&v, 4);
-      return v;
-    }
-    case vaCurrency: {
-      int64_t v;
-      Read(&v, 8);
-      return static_cast<long double>(v) / 10000;
-    }
+    case vaDate:
+      return ReadRaw<double>();
+    case vaSingle:
+      return ReadRaw<float>();
+    case vaCurrency:
+      return static_cast<long double>(ReadRaw<int64_t>()) / 10000;
     default:
       return static_cast<long double>(ReadIntegerPayload(type));
   }
@@ -224,26 +203,18 @@ long double TReader::ReadFloat() {
 
 float TReader::ReadSingle() {
   TValueType type = ReadValue();
-  if (type != vaSingle) return static_cast<float>(ReadIntegerPayload(type));
-  float v;
-  Read(&v, 4);
-  return v;
+  return type == vaSingle ? ReadRaw<float>() : static_cast<float>(ReadIntegerPayload(type));
 }
 
 double TReader::ReadCurrency() {
   TValueType type = ReadValue();
-  if (type != vaCurrency) return static_cast<double>(ReadIntegerPayload(type));
-  int64_t v;
-  Read(&v, 8);
-  return static_cast<double>(v) / 10000;
+  return type == vaCurrency ? static_cast<double>(ReadRaw<int64_t>()) / 10000
+                            : static_cast<double>(ReadIntegerPayload(type));
 }
 
 double TReader::ReadDate() {
   TValueType type = ReadValue();
-  if (type != vaDate) return static_cast<double>(ReadIntegerPayload(type));
-  double v;
-  Read(&v, 8);
-  return v;
+  return type == vaDate ? ReadRaw<double>() : static_cast<double>(ReadIntegerPayload(type));
 }
 
 bool TReader::ReadBoolean() {

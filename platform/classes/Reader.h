@@ -117,6 +117,13 @@ class TReader : public TFiler {
   void ReadData(TComponent* instance);
 
  private:
+  // A fixed-size little-endian payload.
+  template <typename T>
+  T ReadRaw() {
+    T v;
+    Read(&v, sizeof v);
+    return v;
+  }
   // Reads a value's 8-, 16-, 32- or 64-bit integer payload.
   int64_t ReadIntegerPayload(TValueType type);
   // Reads a length-prefixed payload after checking the length against Remaining().
