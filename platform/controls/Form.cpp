@@ -376,7 +376,7 @@ void TForm::Publish(TPublisher<TForm>& p) {
   p.Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
   p.Property("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
   p.Property("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder);
-  PublishParentFont(p);
+  p.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(false);
   p.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
   PublishPopupMenu(p);
   p.Property("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled).Default(true);
