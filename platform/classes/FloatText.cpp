@@ -39,8 +39,8 @@ std::string Scientific(const TDecimal& d) {
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   std::string s = d.negative ? "-" : "";
   s += digits[0];
-  if (digits.size() > 1) s += "." + digits.substr(1);
-  return s + "E" + std::to_string(d.exponent);
+  if (digits.size() > 1) s.append(".").append(digits, 1);
+  return s.append("E").append(std::to_string(d.exponent));
 }
 
 }  // namespace
@@ -83,9 +83,9 @@ std::string FormatGeneralFloat(long double value) {
   std::string s = d.negative ? "-" : "";
   if (d.exponent >= 0) {
     s += digits.substr(0, static_cast<size_t>(d.exponent) + 1);
-    if (digits.size() > static_cast<size_t>(d.exponent) + 1) s += "." + digits.substr(static_cast<size_t>(d.exponent) + 1);
+    if (digits.size() > static_cast<size_t>(d.exponent) + 1) s.append(".").append(digits, static_cast<size_t>(d.exponent) + 1);
   } else {
-    s += "0." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + digits;
+    s.append("0.").append(static_cast<size_t>(-d.exponent - 1), '0').append(digits);
   }
   return s;
 }

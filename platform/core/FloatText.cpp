@@ -107,7 +107,7 @@ std::string GeneralText(TDecimal d, int precision, int expDigits) {
   if (d.exponent > precision || d.exponent < -3) {
     std::string text = Sign(d);
     text.push_back(d.digits[0]);
-    if (count > 1) text += "." + d.digits.substr(1);
+    if (count > 1) text.append(".").append(d.digits, 1);
     return text + ExponentText(d.exponent - 1, expDigits, false);
   }
   return FixedText(d, count > d.exponent ? count - d.exponent : 0, false);

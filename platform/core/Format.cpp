@@ -124,7 +124,7 @@ class TFormatter {
         if (type == 'x') return ZeroPad(IntToHex(static_cast<int64_t>(Unsigned(v)), 0), precision);
         if (type == 'u') return ZeroPad(std::to_string(Unsigned(v)), precision);
         std::string digits = std::to_string(v);
-        if (v < 0) return "-" + ZeroPad(digits.substr(1), precision);
+        if (v < 0) return std::string("-").append(ZeroPad(digits.substr(1), precision));
         return ZeroPad(digits, precision);
       }
       case 'e':
