@@ -14,7 +14,8 @@ if [[ -x "$editor" ]]; then
   exec "$editor" "$@"
 fi
 
-# The designer application is not part of the tree yet; start what exists.
+# The designer application is not part of the tree yet; start what exists:
+# the gallery, a form with every control the platform has so far.
 echo "MorvaneEditor is not built yet: the tree has the platform layer so far."
-echo "Starting the form converter that exists, dfmconv:"
-exec "$build/tools/dfmconv/dfmconv" "$@"
+echo "Starting the control gallery instead (build/tools/gallery/gallery)."
+exec "$build/tools/gallery/gallery" "$@"
