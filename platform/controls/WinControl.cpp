@@ -53,9 +53,11 @@ void TWinControl::DestroyChildren() {
 }
 
 void TWinControl::DetachChild(TControl* control) {
+  // Compared as controls: the child may be a graphic one, or half destroyed.
+  auto isChild = [control](TWinControl* w) { return static_cast<TControl*>(w) == control; };
   EraseItem(FControls, control);
-  EraseItem(FWinControls, static_cast<TWinControl*>(control));
-  EraseItem(FTabList, static_cast<TWinControl*>(control));
+  FWinControls.erase(std::remove_if(FWinControls.begin(), FWinControls.end(), isChild), FWinControls.end());
+  FTabList.erase(std::remove_if(FTabList.begin(), FTabList.end(), isChild), FTabList.end());
   control->FParent = nullptr;
 }
 
