@@ -1,0 +1,117 @@
+#include "platform/controls/stdctrls/CustomMemo.h"
+
+#include <QPlainTextEdit>
+
+#include "platform/controls/ControlPublishing.h"
+#include "platform/controls/stdctrls/MemoStrings.h"
+#include "platform/windows/Handles.h"
+#include "platform/windows/QtWindows.h"
+
+TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), FLines(new TMemoStrings(this)) {
+  FAutoSize = false;
+  FControlStyle.Exclude(csFixedHeight);
+  SetBounds(0, 0, 185, 89);
+}
+
+TCustomMemo::~TCustomMemo() { delete FLines; }
+
+void TCustomMemo::SetLines(TStrings* value) { FLines->Assign(value); }
+
+void TCustomMemo::SetAlignment(TAlignment value) {
+  if (FAlignment == value) return;
+  FAlignment = value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle value) {
+  if (FScrollBars == value) return;
+  FScrollBars = value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetWantReturns(bool value) {
+  if (FWantReturns == value) return;
+  FWantReturns = value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetWantTabs(bool value) {
+  if (FWantTabs == value) return;
+  FWantTabs = value;
+  RecreateWnd();
+}
+
+void TCustomMemo::SetWordWrap(bool value) {
+  if (FWordWrap == value) return;
+  FWordWrap = value;
+  RecreateWnd();
+}
+
+void TCustomMemo::CreateParams(TCreateParams& params) {
+  inherited::CreateParams(params);
+  params.Style |= ES_MULTILINE;
+  params.Style &= ~(ES_AUTOHSCROLL | ES_CENTER | ES_RIGHT);
+  if (FWantReturns) params.Style |= ES_WANTRETURN;
+  if (FAlignment == taCenter) params.Style |= ES_CENTER;
+  if (FAlignment == taRightJustify) params.Style |= ES_RIGHT;
+  bool horizontal = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+  bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
+  if (horizontal) params.Style |= WS_HSCROLL;
+  if (vertical) params.Style |= WS_VSCROLL;
+  // Without word wrap, long lines run on to the right.
+  if (!FWordWrap) params.Style |= ES_AUTOHSCROLL;
+}
+
+QWidget* TCustomMemo::CreateNativeWidget(const TCreateParams& params, QWidget* parent) {
+  QWidget* widget = inherited::CreateNativeWidget(params, parent);
+  if (auto* multi = qobject_cast<QPlainTextEdit*>(widget)) multi->setTabChangesFocus(!FWantTabs);
+  return widget;
+}
+
+void TCustomMemo::CMWantSpecialKey(TMessage& message) {
+  auto key = static_cast<WORD>(message.WParam);
+  message.Result = (key == VK_RETURN && FWantReturns) || (key == VK_TAB && FWantTabs) ? 1 : 0;
+}
+
+void TCustomMemo::Messages(TMessageMap<TCustomMemo>& m) {
+  m.On<&TCustomMemo::CMWantSpecialKey>(CM_WANTSPECIALKEY);
+}
+
+void TMemo::Publish(TPublisher<TMemo>& p) {
+  PublishAlign(p);
+  p.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
+  PublishAnchors(p);
+  p.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
+      .Type(TypeInfoTBorderStyle())
+      .Default(bsSingle);
+  PublishColor(p);
+  PublishEnabled(p);
+  PublishFont(p);
+  p.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
+  p.Property("Lines", &TCustomMemo::Lines, &TCustomMemo::SetLines);
+  p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
+  p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
+  PublishParentFont(p);
+  PublishParentShowHint(p);
+  PublishPopupMenu(p);
+  p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
+  p.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);
+  PublishShowHint(p);
+  PublishTabOrder(p);
+  p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true);
+  PublishVisible(p);
+  p.Property("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(true);
+  p.Property("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs).Default(false);
+  p.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
+  p.Event("OnChange", &TCustomEdit::OnChange);
+  PublishOnClick(p);
+  PublishOnDblClick(p);
+  p.Event("OnEnter", &TWinControl::OnEnter);
+  p.Event("OnExit", &TWinControl::OnExit);
+  PublishOnKeyDown(p);
+  PublishOnKeyPress(p);
+  PublishOnKeyUp(p);
+  PublishOnMouseDown(p);
+  PublishOnMouseMove(p);
+  PublishOnMouseUp(p);
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The standard controls, all at once.
+
+#include "platform/controls/stdctrls/Button.h"
+#include "platform/controls/stdctrls/CustomMemo.h"
+#include "platform/controls/stdctrls/Edit.h"
+#include "platform/controls/stdctrls/StdCtrlsUnit.h"
