@@ -78,7 +78,12 @@ endfunction()
 function(morvane_design_host target)
   cmake_parse_arguments(ARG "" "" "LIBRARIES" ${ARGN})
   set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
+  # As link options, the archives come before the libraries the target links
+  # the usual way, which may name them again: a link feature cannot be mixed
+  # with a plain link of the same library.
   foreach(library IN LISTS ARG_LIBRARIES)
-    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${library}>")
+    target_link_options(${target} PRIVATE
+      "LINKER:--whole-archive" "$<TARGET_FILE:${library}>" "LINKER:--no-whole-archive")
+    target_link_libraries(${target} PRIVATE ${library})
   endforeach()
 endfunction()
