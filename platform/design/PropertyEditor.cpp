@@ -69,6 +69,7 @@ PTypeInfo TPropertyEditor::GetPropType() const { return GetPropInfo()->PropType;
 
 int64_t TPropertyEditor::GetOrdValueAt(int32_t index) const {
   const TInstProp& p = FPropList.at(static_cast<size_t>(index));
+  if (p.PropInfo->PropType->Kind == tkInt64) return GetInt64Prop(p.Instance, p.PropInfo);
   return GetOrdProp(p.Instance, p.PropInfo);
 }
 
@@ -98,7 +99,10 @@ void TPropertyEditor::ForEachProperty(const std::function<void(TObject*, PPropIn
 }
 
 void TPropertyEditor::SetOrdValue(int64_t value) {
-  ForEachProperty([value](TObject* o, PPropInfo p) { SetOrdProp(o, p, value); });
+  ForEachProperty([value](TObject* o, PPropInfo p) {
+    if (p->PropType->Kind == tkInt64) SetInt64Prop(o, p, value);
+    else SetOrdProp(o, p, value);
+  });
 }
 
 void TPropertyEditor::SetStrValue(const std::string& value) {
