@@ -1,6 +1,7 @@
 #include "platform/controls/Control.h"
 
 #include "platform/controls/Form.h"
+#include "platform/controls/MenuHooks.h"
 #include "platform/controls/WinControl.h"
 #include "platform/core/Exceptions.h"
 #include "platform/windows/Windows.h"
@@ -440,6 +441,20 @@ void TControl::WMMouseMove(TMessage& message) {
     MouseMove(KeysToShiftState(static_cast<WORD>(mouse.Keys())), mouse.XPos(), mouse.YPos());
 }
 
+void TControl::WMContextMenu(TMessage& message) {
+  // A menu shown answers the message; otherwise it goes on to the parent.
+  if (!Designing() && FPopupMenu && MenuHooks().ShowPopupMenu) {
+    TPoint at(static_cast<int16_t>(message.LParamLo()), static_cast<int16_t>(message.LParamHi()));
+    // From the keyboard the point is (-1, -1): the menu opens at the control.
+    if (at.X == -1 && at.Y == -1) at = ClientToScreen(Point(0, 0));
+    if (MenuHooks().ShowPopupMenu(this, at)) {
+      message.Result = 1;
+      return;
+    }
+  }
+  DefaultHandler(message);
+}
+
 const TMessageTable& TControl::ClassMessageTable() {
   static const TMessageTable table = [] {
     TMessageTable built;
@@ -450,6 +465,7 @@ const TMessageTable& TControl::ClassMessageTable() {
       m.On<&TControl::WMMouseButtonDblClk>(msg);
     m.On<&TControl::WMMouseMove>(WM_MOUSEMOVE);
     m.On<&TControl::CMHitTest>(CM_HITTEST);
+    m.On<&TControl::WMContextMenu>(WM_CONTEXTMENU);
     m.On<&TControl::CMParentFontChanged>(CM_PARENTFONTCHANGED);
     m.On<&TControl::CMParentColorChanged>(CM_PARENTCOLORCHANGED);
     m.On<&TControl::CMParentShowHintChanged>(CM_PARENTSHOWHINTCHANGED);

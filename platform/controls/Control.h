@@ -175,6 +175,8 @@ class TControl : public TComponent {
   void WMMouseButtonDblClk(TMessage& message);
   void WMMouseMove(TMessage& message);
   void CMHitTest(TMessage& message) { message.Result = HTCLIENT; }
+  // Shows the popup menu through the menus layer (MenuHooks.h).
+  void WMContextMenu(TMessage& message);
   void CMParentFontChanged(TMessage& message);
   void CMParentColorChanged(TMessage& message);
   void CMParentShowHintChanged(TMessage& message);

@@ -7,6 +7,7 @@
 #include "platform/classes/Writer.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/ControlPublishing.h"
+#include "platform/controls/MenuHooks.h"
 #include "platform/controls/ModalResponder.h"
 #include "platform/controls/Screen.h"
 #include "platform/core/Exceptions.h"
@@ -111,6 +112,16 @@ void TCustomForm::DefocusControl(TWinControl* control) {
 void TCustomForm::SetMenu(TComponent* value) {
   FMenu = value;
   if (value) value->FreeNotification(this);
+  if (MenuHooks().MenuChanged) MenuHooks().MenuChanged(this);
+}
+
+void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  inherited::GetChildren(proc, root);
+  // The form's own components without a parent (menus, dialogs, timers)
+  // stream after its controls.
+  if (root != this) return;
+  for (int32_t i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) proc(Components(i));
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -183,6 +194,7 @@ void TCustomForm::CreateWnd() {
     if (visible) widget->show();
   }
   UpdateBounds();
+  if (FMenu && MenuHooks().MenuChanged) MenuHooks().MenuChanged(this);
 }
 
 void TCustomForm::Show() {

@@ -120,6 +120,7 @@ class TCustomForm : public TScrollingWinControl {
   // Fires OnCreate; run once the form is made and read.
   void DoCreate();
   void DefineProperties(TFiler* filer) override;
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
  protected:
   friend class TWinControl;

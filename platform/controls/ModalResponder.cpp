@@ -13,6 +13,7 @@ std::string Describe(const TModalRequest& request) {
     case mrkForm: return "the modal form " + request.ClassName + " \"" + request.Caption + "\"";
     case mrkMessage: return "the message box \"" + request.Text + "\"";
     case mrkDialog: return "the dialog " + request.ClassName + " \"" + request.Caption + "\"";
+    case mrkMenu: return "the menu " + request.ClassName + " \"" + request.Caption + "\"";
   }
   return "a modal window";
 }
@@ -27,7 +28,11 @@ TModalResponder::~TModalResponder() {
 }
 
 void TModalResponder::Answer(TModalResult result, TModalInspector inspect) {
-  FAnswers.push_back({result, std::move(inspect)});
+  FAnswers.push_back({result, std::move(inspect), {}});
+}
+
+void TModalResponder::Choose(std::vector<std::string> choice, TModalResult result) {
+  FAnswers.push_back({result, {}, std::move(choice)});
 }
 
 bool TModalResponder::Answers() {
@@ -36,15 +41,17 @@ bool TModalResponder::Answers() {
   return QGuiApplication::platformName() == "offscreen";
 }
 
-TModalResult TModalResponder::Respond(TModalRequest request) {
+TModalResult TModalResponder::Respond(TModalRequest& request) {
   if (!Current || Current->FAnswers.empty())
     throw EInvalidOperation("No answer is queued for " + Describe(request));
   TAnswer answer = std::move(Current->FAnswers.front());
   Current->FAnswers.pop_front();
   TModalResponder* responder = Current;
+  request.Choice = std::move(answer.Choice);
   if (answer.Inspect) answer.Inspect(request);
-  request.Form = nullptr;
-  request.Dialog = nullptr;
-  responder->FRequests.push_back(std::move(request));
+  TModalRequest recorded = request;
+  recorded.Form = nullptr;
+  recorded.Dialog = nullptr;
+  responder->FRequests.push_back(std::move(recorded));
   return answer.Result;
 }

@@ -10,6 +10,11 @@
 //   ... code that shows a message box and a modal form ...
 //   EXPECT_EQ(responder.Requests()[0].Text, "Save changes?");
 //
+// Menus and common dialogs take a choice with the answer:
+//   responder.Choose({"&File", "&Open"});      // a popup menu's item, by path
+//   responder.Choose({"/tmp/a.txt"});          // an open or save dialog's files
+//   responder.Answer(mrCancel);                // the menu or dialog cancelled
+//
 // Something modal with no answer queued raises EInvalidOperation instead of
 // waiting for a user, and so does anything modal on the offscreen platform
 // while no responder exists: a test never hangs.
@@ -25,7 +30,7 @@
 class TCustomForm;
 class TComponent;
 
-enum TModalRequestKind { mrkForm, mrkMessage, mrkDialog };
+enum TModalRequestKind { mrkForm, mrkMessage, mrkDialog, mrkMenu };
 
 // What was shown modally. Form and Dialog point to the live object only
 // while the answer's callback runs; the recorded copies have them null.
@@ -39,6 +44,12 @@ struct TModalRequest {
   TMsgDlgType DlgType = mtCustom;
   TMsgDlgButtons Buttons;
   int32_t HelpCtx = 0;
+  // What a common dialog asked with: its filter and its options as text.
+  std::string Filter;
+  std::string Options;
+  // The answer's choice, as the menu or dialog reads it: a menu item's
+  // caption path; file names; a colour; a font's name and size.
+  std::vector<std::string> Choice;
 };
 
 using TModalInspector = std::function<void(TModalRequest& request)>;
@@ -55,6 +66,8 @@ class TModalResponder {
   // Queues the next answer; inspect, when given, sees the request (and the
   // live form or dialog) before the answer is given.
   void Answer(TModalResult result, TModalInspector inspect = {});
+  // Queues an answer that chooses something in a menu or dialog (see above).
+  void Choose(std::vector<std::string> choice, TModalResult result = mrOk);
   // Everything asked so far, in order.
   const std::vector<TModalRequest>& Requests() const { return FRequests; }
   // Answers queued and not yet used.
@@ -63,14 +76,15 @@ class TModalResponder {
   // For the platform: whether modal things are answered here instead of
   // shown; raises when nothing may be shown (offscreen without responder).
   static bool Answers();
-  // Takes the next answer of the current responder; raises EInvalidOperation
-  // naming the request when there is none.
-  static TModalResult Respond(TModalRequest request);
+  // Takes the next answer of the current responder and puts its choice in
+  // request; raises EInvalidOperation naming the request when there is none.
+  static TModalResult Respond(TModalRequest& request);
 
  private:
   struct TAnswer {
     TModalResult Result;
     TModalInspector Inspect;
+    std::vector<std::string> Choice;
   };
   std::deque<TAnswer> FAnswers;
   std::vector<TModalRequest> FRequests;

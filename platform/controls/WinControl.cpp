@@ -5,6 +5,7 @@
 
 #include "platform/classes/Reader.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/MenuHooks.h"
 #include "platform/controls/Screen.h"
 #include "platform/core/Exceptions.h"
 #include "platform/graphics/QtGraphics.h"
@@ -564,6 +565,12 @@ void TWinControl::WMNCDestroy(TMessage& message) {
 
 void TWinControl::WMKeyDown(TMessage& message) {
   TWMKey key(message);
+  // The shortcuts of the form's main menu come before the key events.
+  if (TCustomForm* form = ParentForm(); form && form->Menu() && !Designing() && MenuHooks().IsShortCut &&
+      MenuHooks().IsShortCut(form->Menu(), key.CharCode(), KeyDataToShiftState(key.KeyData()))) {
+    message.Result = 0;
+    return;
+  }
   if (TCustomForm* form = ParentForm(); form && form != this && form->KeyPreview()) {
     WORD code = key.CharCode();
     form->KeyDown(code, KeyDataToShiftState(key.KeyData()));

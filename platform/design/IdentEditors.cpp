@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/controls/menus/ShortCuts.h"
 #include "platform/core/SysUtils.h"
 #include "platform/design/DialogHooks.h"
-#include "platform/design/ShortCuts.h"
 #include "platform/rtti/IntConsts.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/controls/menus/ShortCuts.h"
 #include "platform/core/SysUtils.h"
 #include "platform/design/ComponentList.h"
 #include "platform/design/IdentEditors.h"
 #include "platform/design/ObjectEditors.h"
-#include "platform/design/ShortCuts.h"
 #include "platform/design/TextEditors.h"
 #include "platform/graphics/Font.h"
 #include "platform/rtti/TypInfo.h"

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "platform/classes/Component.h"
+#include "platform/controls/menus/ShortCuts.h"
 #include "platform/design/ComponentList.h"
 #include "platform/design/FormDesigner.h"
 #include "platform/design/PropertyEditor.h"
-#include "platform/design/ShortCuts.h"
 #include "platform/graphics/Font.h"
 
 enum TTestAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };

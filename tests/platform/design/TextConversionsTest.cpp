@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/controls/menus/ShortCuts.h"
 #include "platform/core/Exceptions.h"
 #include "platform/design/DateTimeText.h"
-#include "platform/design/ShortCuts.h"
 
 namespace {
 

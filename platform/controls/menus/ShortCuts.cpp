@@ -1,4 +1,4 @@
-#include "platform/design/ShortCuts.h"
+#include "platform/controls/menus/ShortCuts.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Keyboard shortcuts of menu items and actions: a virtual-key code in the low
 // byte and the modifiers in the high bits, written as text "Ctrl+Shift+F5".
-// The menus reuse these.
+// Menu items and actions carry them; the menus unit owns them.
 
 #include <cstdint>
 #include <string>

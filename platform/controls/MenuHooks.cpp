@@ -1,0 +1,6 @@
+#include "platform/controls/MenuHooks.h"
+
+TMenuHooks& MenuHooks() {
+  static TMenuHooks hooks;
+  return hooks;
+}
