@@ -10,7 +10,9 @@
 
 void TTestButton::Publish(TPublisher<TTestButton>& p) {
   p.Property(MORVANE_TEST_FIELD(TTestButton, Accelerator));
+  p.Property(MORVANE_TEST_FIELD(TTestButton, Alarm)).Type(TypeInfoTTime());
   p.Property(MORVANE_TEST_FIELD(TTestButton, Align)).Default(alNone);
+  p.Property(MORVANE_TEST_FIELD(TTestButton, Bytes));
   p.Property(MORVANE_TEST_FIELD(TTestButton, Caption)).Type(TypeInfoTCaption());
   p.Property(MORVANE_TEST_FIELD(TTestButton, Color)).Type(TypeInfoTColor());
   p.Property(MORVANE_TEST_FIELD(TTestButton, Cursor)).Type(TypeInfoTCursor());
@@ -19,6 +21,7 @@ void TTestButton::Publish(TPublisher<TTestButton>& p) {
   p.Property(MORVANE_TEST_FIELD(TTestButton, Key)).Type(TypeInfoTShortCut());
   p.Property(MORVANE_TEST_FIELD(TTestButton, Left));
   p.Property(MORVANE_TEST_FIELD(TTestButton, ModalResult)).Type(TypeInfoTModalResult());
+  p.Property(MORVANE_TEST_FIELD(TTestButton, Moment)).Type(TypeInfoTDateTime());
   p.Property("Partner", &TTestButton::GetPartner, &TTestButton::SetPartner);
   p.Property(MORVANE_TEST_FIELD(TTestButton, Ratio));
   p.Property(MORVANE_TEST_FIELD(TTestButton, Started)).Type(TypeInfoTDate());

@@ -36,7 +36,10 @@ class TTestButton : public TComponent {
   int16_t TabOrder = -1;
   int16_t Width = 75;
   char Accelerator = 'A';
+  int64_t Bytes = 0;
   double Started = 0;
+  double Moment = 0;
+  double Alarm = 0;
   TShortCut Key = 0;
   TComponent* Partner = nullptr;
   TNotifyEvent OnClick;

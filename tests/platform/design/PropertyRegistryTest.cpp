@@ -30,14 +30,15 @@ TEST(GetComponentProperties, GivesOneEditorPerPropertyInDeclarationOrder) {
   TRecordingDesigner designer;
   ExpectRows(EditorsFor({&button}, tkProperties(), &designer),
              {{"Name", "TComponentNameProperty"}, {"Tag", "TIntegerProperty"},
-              {"Accelerator", "TCharProperty"},   {"Align", "TEnumProperty"},
-              {"Caption", "TCaptionProperty"},    {"Color", "TColorProperty"},
-              {"Cursor", "TCursorProperty"},      {"Enabled", "TEnumProperty"},
-              {"Font", "TFontProperty"},          {"Key", "TShortCutProperty"},
-              {"Left", "TIntegerProperty"},       {"ModalResult", "TModalResultProperty"},
-              {"Partner", "TComponentProperty"},  {"Ratio", "TFloatProperty"},
-              {"Started", "TDateProperty"},       {"TabOrder", "TTabOrderProperty"},
-              {"Width", "TIntegerProperty"}});
+              {"Accelerator", "TCharProperty"}, {"Alarm", "TTimeProperty"},
+              {"Align", "TEnumProperty"}, {"Bytes", "TIntegerProperty"},
+              {"Caption", "TCaptionProperty"}, {"Color", "TColorProperty"},
+              {"Cursor", "TCursorProperty"}, {"Enabled", "TEnumProperty"},
+              {"Font", "TFontProperty"}, {"Key", "TShortCutProperty"},
+              {"Left", "TIntegerProperty"}, {"ModalResult", "TModalResultProperty"},
+              {"Moment", "TDateTimeProperty"}, {"Partner", "TComponentProperty"},
+              {"Ratio", "TFloatProperty"}, {"Started", "TDateProperty"},
+              {"TabOrder", "TTabOrderProperty"}, {"Width", "TIntegerProperty"}});
   ExpectRows(EditorsFor({&button}, tkMethods(), &designer),
              {{"OnChange", "TMethodProperty"}, {"OnClick", "TMethodProperty"}});
 }
