@@ -1,5 +1,6 @@
 #include "platform/controls/menus/Menu.h"
 
+#include "platform/controls/Application.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/WinControl.h"
@@ -81,7 +82,9 @@ HWND TMenu::LoopWindow(TComponent* fallback) const {
     if (auto* window = dynamic_cast<TWinControl*>(c)) return window->Handle();
   if (auto* control = dynamic_cast<TControl*>(fallback))
     if (TCustomForm* form = control->ParentForm()) return form->Handle();
-  return nullptr;
+  // A menu of nobody's (the designer's) still runs its loop on a window, so
+  // that hooks watching for menu loops see it.
+  return Application ? Application->Handle() : nullptr;
 }
 
 void TMenu::Publish(TPublisher<TMenu>& p) {

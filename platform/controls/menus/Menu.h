@@ -53,7 +53,7 @@ class TMenu : public TComponent {
  protected:
   void Notification(TComponent* component, TOperation operation) override;
   // The window that hears WM_ENTERMENULOOP and WM_EXITMENULOOP: the nearest
-  // windowed owner, else fallback's form.
+  // windowed owner, else fallback's form, else the application's window.
   HWND LoopWindow(TComponent* fallback) const;
 
  private:

@@ -3,8 +3,9 @@
 // PopupMenu it is opens it on a right click (AutoPopup) or the context-menu
 // key; PopupComponent then names that control.
 //
-// Popup sends WM_ENTERMENULOOP to the menu's window (LoopWindow) before the
-// menu runs and WM_EXITMENULOOP after, then clicks the chosen item. Under a
+// Popup sends WM_ENTERMENULOOP to the menu's window (LoopWindow: its owner's,
+// its PopupComponent's form's or the application's) before the menu runs and
+// WM_EXITMENULOOP after, then clicks the chosen item. Under a
 // modal responder (ModalResponder.h) the responder chooses instead: a request
 // of kind mrkMenu whose Choice is the caption path of the item.
 

@@ -327,6 +327,34 @@ TEST(Menus, RightClickPopsUpTheControlsMenuInsideAMenuLoop) {
   EXPECT_EQ(responder.Pending(), 0u);
 }
 
+// What a call-window-procedure hook sees of menu loops, on any window.
+std::string HookedLoops;
+HHOOK LoopHook = nullptr;
+LRESULT WatchLoops(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* cwp = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (cwp->message == WM_ENTERMENULOOP) HookedLoops += "enter ";
+  if (cwp->message == WM_EXITMENULOOP) HookedLoops += "exit ";
+  return CallNextHookEx(LoopHook, code, wParam, lParam);
+}
+
+TEST(Menus, AMenuOfNobodysRunsItsLoopOnTheApplicationWindow) {
+  TMenusStarted started;
+  TPopupMenu menu(nullptr);
+  TMenuItem* align = NewItem(&menu, "Align To &Grid", menu.Items());
+  int clicks = 0;
+  align->OnClick = [&](TObject*) { ++clicks; };
+  LoopHook = SetWindowsHookEx(WH_CALLWNDPROC, WatchLoops, nullptr, GetCurrentThreadId());
+  HookedLoops.clear();
+  {
+    TModalResponder responder;
+    responder.Choose({"Align To Grid"});
+    menu.Popup(10, 10);
+  }
+  UnhookWindowsHookEx(LoopHook);
+  EXPECT_EQ(HookedLoops, "enter exit ");
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST(Menus, TheMainMenuIsABarOnTheFormThatFollowsTheItems) {
   TMenuForm shown;
   auto* menu = shown.Find<TMainMenu>("MainMenu1");
