@@ -7,6 +7,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/stdctrls/NativeLook.h"
 #include "platform/windows/QtWindows.h"
+#include "platform/windows/Windows.h"
 
 char AccelCharOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
@@ -51,7 +52,10 @@ void TButton::Click() {
 
 void TButton::CMDialogKey(TMessage& message) {
   auto key = static_cast<WORD>(message.WParam);
-  bool mine = (key == VK_RETURN && (FDefault || Focused())) || (key == VK_ESCAPE && FCancel);
+  // A focused button takes Enter itself; the Default one takes it otherwise.
+  auto* focusedButton = dynamic_cast<TButton*>(FindControl(GetFocus()));
+  bool mine = (key == VK_RETURN && (focusedButton ? focusedButton == this : FDefault)) ||
+              (key == VK_ESCAPE && FCancel);
   if (mine && CanFocus() && !Designing()) {
     Click();
     message.Result = 1;

@@ -6,5 +6,7 @@
 
 void InitializeStdCtrls() {
   InitializeControls();
-  RegisterClasses({TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass()});
+  RegisterClasses({TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
+                   TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
+                   TLabel::StaticClass(), TScrollBar::StaticClass()});
 }
