@@ -580,8 +580,15 @@ void TWinControl::WMKeyDown(TMessage& message) {
   WORD code = key.CharCode();
   if (!FControlStyle.Contains(csNoStdEvents)) KeyDown(code, KeyDataToShiftState(key.KeyData()));
   key.SetCharCode(code);
-  if (code != 0) DefaultHandler(message);
+  if (code == 0) return;
+  // Enter and Escape that the control does not want are the form's dialog
+  // keys: its Default and Cancel buttons take them (CM_DIALOGKEY).
+  if ((code == VK_RETURN || code == VK_ESCAPE) && !Designing() && Perform(CM_WANTSPECIALKEY, code, 0) == 0)
+    if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGKEY, code, key.KeyData()) != 0) return;
+  DefaultHandler(message);
 }
+
+void TWinControl::CMDialogKey(TMessage& message) { Broadcast(message); }
 
 void TWinControl::WMKeyUp(TMessage& message) {
   TWMKey key(message);
@@ -642,4 +649,5 @@ void TWinControl::Messages(TMessageMap<TWinControl>& m) {
   m.On<&TWinControl::WMSetFocus>(WM_SETFOCUS);
   m.On<&TWinControl::WMKillFocus>(WM_KILLFOCUS);
   m.On<&TWinControl::CMShowingChanged>(CM_SHOWINGCHANGED);
+  m.On<&TWinControl::CMDialogKey>(CM_DIALOGKEY);
 }

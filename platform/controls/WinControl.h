@@ -143,6 +143,8 @@ class TWinControl : public TControl {
   void WMSetFocus(TMessage& message);
   void WMKillFocus(TMessage& message);
   void CMShowingChanged(TMessage& message);
+  // Hands a dialog key to every child until one takes it (nonzero Result).
+  void CMDialogKey(TMessage& message);
 
   HWND FHandle = nullptr;
   HWND FParentWindow = nullptr;
