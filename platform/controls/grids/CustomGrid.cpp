@@ -112,6 +112,8 @@ void TCustomGrid::SetOptions(TGridOptions value) {
       ShowEditor();
     else
       HideEditor();
+  } else {
+    UpdateEdit();  // editing may no longer be allowed (row selection)
   }
   Invalidate();
 }

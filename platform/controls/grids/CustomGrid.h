@@ -91,6 +91,8 @@ class TCustomGrid : public TCustomControl {
   void HideEditor();
   // Hands the editor's text to SetEditText for the cell it edits.
   void UpdateText();
+  // Escape: the cell gets back the text it had when the editor came to it.
+  void CancelEdit();
 
   void InvalidateCell(int32_t col, int32_t row);
   void InvalidateRow(int32_t row);
@@ -195,6 +197,7 @@ class TCustomGrid : public TCustomControl {
   TGridCoord FTopLeft{1, 1};
   bool FEditorMode = false;
   TGridCoord FInplaceCell{-1, -1};  // the cell the editor was filled from
+  std::string FEditOriginal;        // and the text it was filled with
   int32_t FSizingIndex = -1;
   int32_t FSizingStart = 0;  // pixel start of the column (row) being sized
   int32_t FSizingPos = 0;    // where the sizing line is drawn now

@@ -24,6 +24,7 @@ void TCustomGrid::UpdateEdit() {
   if (FInplaceCell != FCurrent) {
     FInplaceCell = FCurrent;
     FInplaceEdit->UpdateContents();
+    FEditOriginal = FInplaceEdit->Text();
     FInplaceEdit->SelectAll();
   }
   FInplaceEdit->Move(CellRect(FCurrent.X, FCurrent.Y));
@@ -39,6 +40,17 @@ void TCustomGrid::HideEdit() {
 void TCustomGrid::UpdateText() {
   if (FInplaceEdit && FInplaceCell.X >= 0 && FInplaceCell.Y >= 0)
     SetEditText(FInplaceCell.X, FInplaceCell.Y, FInplaceEdit->Text());
+}
+
+void TCustomGrid::CancelEdit() {
+  if (!FInplaceEdit || FInplaceCell.X < 0) return;
+  FInplaceEdit->SetText(FEditOriginal);
+  UpdateText();
+  FInplaceEdit->SetModified(false);
+  if (FOptions.Contains(goAlwaysShowEditor))
+    FInplaceEdit->SelectAll();
+  else
+    HideEditor();
 }
 
 void TCustomGrid::ShowEditor() {

@@ -62,14 +62,7 @@ void TCustomGrid::KeyDown(WORD& key, TShiftState shift) {
       key = 0;
       return;
     case VK_ESCAPE:
-      if (FInplaceEdit && FInplaceCell.X >= 0) {
-        FInplaceEdit->SetText(GetEditText(FInplaceCell.X, FInplaceCell.Y));
-        FInplaceEdit->SetModified(false);
-        if (FOptions.Contains(goAlwaysShowEditor))
-          FInplaceEdit->SelectAll();
-        else
-          HideEditor();
-      }
+      CancelEdit();
       key = 0;
       return;
     default: return;
