@@ -9,6 +9,10 @@
 namespace {
 
 TControl* TheCaptureControl = nullptr;
+// The graphic control under the mouse: it has no window to be told when the
+// mouse comes and goes, so its parent's mouse moves tell it (CM_MOUSEENTER,
+// CM_MOUSELEAVE); windowed controls hear it from the message pump.
+TControl* TheMouseControl = nullptr;
 
 bool IsInputMessage(UINT msg) {
   return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST);
@@ -65,6 +69,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), FFont(new TFont) {
 
 TControl::~TControl() {
   if (TheCaptureControl == this) TheCaptureControl = nullptr;
+  if (TheMouseControl == this) TheMouseControl = nullptr;
   if (FParent) FParent->DetachChild(this);
   delete FFont;
 }
@@ -149,6 +154,18 @@ void TControl::SetEnabled(bool value) {
   Perform(CM_ENABLEDCHANGED, 0, 0);
   Invalidate();
 }
+
+void TControl::SetName(const std::string& value) {
+  // A control that still shows its old name takes the new one as caption,
+  // unless a form file is being read (which gives the caption itself).
+  auto* owner = dynamic_cast<TControl*>(Owner());
+  bool changeText = FControlStyle.Contains(csSetCaption) && !ComponentState().Contains(csLoading) &&
+                    Name() == Text() && !(owner && owner->ComponentState().Contains(csLoading));
+  inherited::SetName(value);
+  if (changeText) SetText(value);
+}
+
+bool TControl::IsAnchorsStored() const { return FAnchors != AnchorsOfAlign(FAlign); }
 
 void TControl::SetAlign(TAlign value) {
   if (FAlign == value) return;
@@ -434,7 +451,22 @@ void TControl::WMMouseButtonUp(TMessage& message) {
     MouseUp(button, KeysToShiftState(static_cast<WORD>(mouse.Keys())), mouse.XPos(), mouse.YPos());
 }
 
+void TControl::SetMouseControl(TControl* control) {
+  if (control == TheMouseControl) return;
+  TControl* old = TheMouseControl;
+  TheMouseControl = control;
+  if (old) old->Perform(CM_MOUSELEAVE, 0, 0);
+  if (control) control->Perform(CM_MOUSEENTER, 0, 0);
+}
+
+void TControl::CMMouseLeave(TMessage& message) {
+  // The mouse left a window: it also left the graphic child it was over.
+  if (TheMouseControl && TheMouseControl->Parent() == this) SetMouseControl(nullptr);
+  DefaultHandler(message);
+}
+
 void TControl::WMMouseMove(TMessage& message) {
+  SetMouseControl(dynamic_cast<TWinControl*>(this) ? nullptr : this);
   DefaultHandler(message);
   TWMMouse mouse(message);
   if (!FControlStyle.Contains(csNoStdEvents))
@@ -464,6 +496,7 @@ const TMessageTable& TControl::ClassMessageTable() {
     for (UINT msg : {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK})
       m.On<&TControl::WMMouseButtonDblClk>(msg);
     m.On<&TControl::WMMouseMove>(WM_MOUSEMOVE);
+    m.On<&TControl::CMMouseLeave>(CM_MOUSELEAVE);
     m.On<&TControl::CMHitTest>(CM_HITTEST);
     m.On<&TControl::WMContextMenu>(WM_CONTEXTMENU);
     m.On<&TControl::CMParentFontChanged>(CM_PARENTFONTCHANGED);

@@ -92,6 +92,8 @@ class TControl : public TComponent {
   bool IsColorStored() const { return !FParentColor; }
   bool IsFontStored() const { return !FParentFont; }
   bool IsShowHintStored() const { return !FParentShowHint; }
+  // Anchors other than those the alignment gives.
+  bool IsAnchorsStored() const;
   // The control's popup menu (a TPopupMenu of the menus layer); a plain
   // component reference here, so that this layer does not depend on menus.
   TComponent* PopupMenu() const { return FPopupMenu; }
@@ -133,6 +135,8 @@ class TControl : public TComponent {
 
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
+  // A control showing its name as caption (csSetCaption) follows a rename.
+  void SetName(const std::string& value) override;
   void SetParentComponent(TComponent* value) override;
 
   virtual void Click();
@@ -175,6 +179,7 @@ class TControl : public TComponent {
   void WMMouseButtonDblClk(TMessage& message);
   void WMMouseMove(TMessage& message);
   void CMHitTest(TMessage& message) { message.Result = HTCLIENT; }
+  void CMMouseLeave(TMessage& message);
   // Shows the popup menu through the menus layer (MenuHooks.h).
   void WMContextMenu(TMessage& message);
   void CMParentFontChanged(TMessage& message);
@@ -207,6 +212,8 @@ class TControl : public TComponent {
   // The parent keeps its children's place and bounds in its lists.
   friend class TWinControl;
   void FontChanged(TObject* sender);
+  // Tells the graphic control the mouse left and the one it entered.
+  static void SetMouseControl(TControl* control);
   bool FTakingParentFont = false;
 };
 

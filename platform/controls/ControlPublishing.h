@@ -24,7 +24,8 @@ void PublishAlign(TPublisher<T>& p) {
 template <class T>
 void PublishAnchors(TPublisher<T>& p) {
   p.Property("Anchors", &TControl::Anchors, &TControl::SetAnchors)
-      .Default(static_cast<int32_t>(TAnchors{akLeft, akTop}.ToOrdinal()));
+      .Default(static_cast<int32_t>(TAnchors{akLeft, akTop}.ToOrdinal()))
+      .Stored(&TControl::IsAnchorsStored);
 }
 template <class T>
 void PublishCaption(TPublisher<T>& p) {
