@@ -11,7 +11,7 @@
 void TTestButton::Publish(TPublisher<TTestButton>& p) {
   p.Property(MORVANE_TEST_FIELD(TTestButton, Accelerator));
   p.Property(MORVANE_TEST_FIELD(TTestButton, Alarm)).Type(TypeInfoTTime());
-  p.Property(MORVANE_TEST_FIELD(TTestButton, Align)).Default(alNone);
+  p.Property(MORVANE_TEST_FIELD(TTestButton, Align)).Default(talNone);
   p.Property(MORVANE_TEST_FIELD(TTestButton, Bytes));
   p.Property(MORVANE_TEST_FIELD(TTestButton, Caption)).Type(TypeInfoTCaption());
   p.Property(MORVANE_TEST_FIELD(TTestButton, Color)).Type(TypeInfoTColor());

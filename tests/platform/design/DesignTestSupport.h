@@ -15,8 +15,8 @@
 #include "platform/design/PropertyEditor.h"
 #include "platform/graphics/Font.h"
 
-enum TTestAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-MORVANE_ENUM_TYPEINFO(TTestAlign, alNone, alTop, alBottom, alLeft, alRight, alClient);
+enum TTestAlign { talNone, talTop, talBottom, talLeft, talRight, talClient };
+MORVANE_ENUM_TYPEINFO(TTestAlign, talNone, talTop, talBottom, talLeft, talRight, talClient);
 
 class TTestButton : public TComponent {
   MORVANE_CLASS(TTestButton, TComponent)
@@ -25,7 +25,7 @@ class TTestButton : public TComponent {
   explicit TTestButton(TComponent* owner) : TComponent(owner) {}
   ~TTestButton() override { delete FFont; }
 
-  TTestAlign Align = alNone;
+  TTestAlign Align = talNone;
   std::string Caption;
   TColor Color = clBtnFace;
   int16_t Cursor = 0;

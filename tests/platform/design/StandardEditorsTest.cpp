@@ -61,7 +61,7 @@ TEST_F(StandardEditors, ValuesReadBackAsTheEditorShowsThem) {
       {"Left", "12", "12"},           {"Left", "$1F", "31"},
       {"Width", "-5", "-5"},          {"Bytes", "5000000000", "5000000000"},
       {"Accelerator", "x", "x"},      {"Accelerator", "#9", "#9"},
-      {"Align", "ALTOP", "alTop"},
+      {"Align", "TALTOP", "talTop"},
       {"Enabled", "false", "False"},  {"Caption", "Hello", "Hello"},
       {"Color", "clRed", "clRed"},    {"Color", "$00123456", "$00123456"},
       {"Color", "255", "clRed"},      {"Color", "clBtnFace", "clBtnFace"},
@@ -93,7 +93,7 @@ TEST_F(StandardEditors, BadValuesRaiseThePlatformsErrorsAndChangeNothing) {
     const char* ExceptionClass;
     const char* Message;
   } cases[] = {
-      {"Align", "alMiddle", "EPropertyError", "Invalid property value"},
+      {"Align", "talMiddle", "EPropertyError", "Invalid property value"},
       {"Enabled", "Maybe", "EPropertyError", "Invalid property value"},
       {"Left", "12x", "EConvertError", "'12x' is not a valid integer value"},
       {"Width", "40000", "EPropertyError", "Value must be between -32768 and 32767"},
@@ -144,7 +144,7 @@ TEST_F(StandardEditors, AttributesTellTheInspectorHowToEdit) {
 
 TEST_F(StandardEditors, ValueListsComeFromTypesMapsAndTheDesigner) {
   using TNames = std::vector<std::string>;
-  EXPECT_EQ(Values("Align"), (TNames{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}));
+  EXPECT_EQ(Values("Align"), (TNames{"talNone", "talTop", "talBottom", "talLeft", "talRight", "talClient"}));
   EXPECT_EQ(Values("Enabled"), (TNames{"False", "True"}));
   EXPECT_EQ(Values("Cursor"), (TNames{"crDefault", "crNone", "crArrow", "crHandPoint"}));
   EXPECT_EQ(Values("ModalResult"), (TNames{"mrNone", "mrOk", "mrCancel"}));
@@ -160,9 +160,9 @@ TEST_F(StandardEditors, ValueListsComeFromTypesMapsAndTheDesigner) {
 
 TEST_F(StandardEditors, EditStepsThroughTheValueListAndRevertAsksTheDesigner) {
   auto align = Editor("Align");
-  align->SetValue("alClient");
+  align->SetValue("talClient");
   align->Edit();
-  EXPECT_EQ(align->GetValue(), "alNone");
+  EXPECT_EQ(align->GetValue(), "talNone");
   align->Revert();
   EXPECT_EQ(Designer.Calls.back(), "Revert Align");
 }
