@@ -5,6 +5,7 @@
 #include "platform/controls/stdctrls/CheckBox.h"
 #include "platform/controls/stdctrls/GroupBox.h"
 #include "platform/controls/stdctrls/Label.h"
+#include "platform/controls/stdctrls/ListBox.h"
 #include "platform/controls/stdctrls/ScrollBar.h"
 #include "platform/controls/stdctrls/CustomMemo.h"
 #include "platform/controls/stdctrls/Edit.h"

@@ -8,5 +8,5 @@ void InitializeStdCtrls() {
   InitializeControls();
   RegisterClasses({TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
                    TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
-                   TLabel::StaticClass(), TScrollBar::StaticClass()});
+                   TLabel::StaticClass(), TScrollBar::StaticClass(), TListBox::StaticClass()});
 }
