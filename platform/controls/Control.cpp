@@ -475,11 +475,17 @@ void TControl::WMMouseMove(TMessage& message) {
 
 void TControl::WMContextMenu(TMessage& message) {
   // A menu shown answers the message; otherwise it goes on to the parent.
-  if (!Designing() && FPopupMenu && MenuHooks().ShowPopupMenu) {
+  if (!Designing() && MenuHooks().ShowPopupMenu) {
     TPoint at(static_cast<int16_t>(message.LParamLo()), static_cast<int16_t>(message.LParamHi()));
     // From the keyboard the point is (-1, -1): the menu opens at the control.
-    if (at.X == -1 && at.Y == -1) at = ClientToScreen(Point(0, 0));
-    if (MenuHooks().ShowPopupMenu(this, at)) {
+    bool keyboard = at.X == -1 && at.Y == -1;
+    TControl* target = this;
+    // A graphic child has no window to hear the message: its menu comes first.
+    if (auto* window = dynamic_cast<TWinControl*>(this); window && !keyboard)
+      if (TControl* child = window->ControlAtPos(ScreenToClient(at), false); child && child->FPopupMenu)
+        target = child;
+    if (keyboard) at = ClientToScreen(Point(0, 0));
+    if (target->FPopupMenu && MenuHooks().ShowPopupMenu(target, at)) {
       message.Result = 1;
       return;
     }

@@ -327,6 +327,41 @@ TEST(Menus, RightClickPopsUpTheControlsMenuInsideAMenuLoop) {
   EXPECT_EQ(responder.Pending(), 0u);
 }
 
+TEST(Menus, AGraphicChildsMenuComesBeforeItsParentsAndKeysOpenAtTheControl) {
+  TMenuForm shown;
+  auto* panel = shown.Find<TPopupPanel>("Panel1");
+  auto* shape = new TTestShape(shown.Form);
+  shape->SetParent(panel);
+  shape->SetBounds(50, 20, 20, 20);
+  auto* shapeMenu = new TPopupMenu(shown.Form);
+  shapeMenu->SetName("ShapeMenu");
+  NewItem(shown.Form, "Shape item", shapeMenu->Items());
+  shape->SetPopupMenu(shapeMenu);
+  auto contextMenu = [&](QContextMenuEvent::Reason reason, QPoint at) {
+    QContextMenuEvent event(reason, at, WidgetOf(panel)->mapToGlobal(at));
+    QApplication::sendEvent(WidgetOf(panel), &event);
+  };
+  struct TCase {
+    QContextMenuEvent::Reason Reason;
+    QPoint At;
+    TControl* Component;
+  } cases[] = {
+      {QContextMenuEvent::Mouse, {55, 25}, shape},
+      {QContextMenuEvent::Mouse, {10, 10}, panel},
+      {QContextMenuEvent::Keyboard, {55, 25}, panel},
+  };
+  for (const TCase& c : cases) {
+    TModalResponder responder;
+    responder.Answer(mrCancel);
+    SendMouse(panel, QEvent::MouseButtonRelease, c.At, Qt::RightButton, Qt::NoButton);
+    contextMenu(c.Reason, c.At);
+    ASSERT_EQ(responder.Requests().size(), 1u);
+    TPopupMenu* shownMenu = c.Component == shape ? shapeMenu : shown.Find<TPopupMenu>("PopupMenu1");
+    EXPECT_EQ(responder.Requests()[0].Caption, shownMenu->Name());
+    EXPECT_EQ(shownMenu->PopupComponent(), c.Component);
+  }
+}
+
 // What a call-window-procedure hook sees of menu loops, on any window.
 std::string HookedLoops;
 HHOOK LoopHook = nullptr;
