@@ -283,8 +283,9 @@ TGridRect TCustomGrid::Selection() const {
 }
 
 void TCustomGrid::SetSelection(const TGridRect& value) {
-  FAnchor = {std::clamp(value.Left, FFixedCols, FColCount - 1), std::clamp(value.Top, FFixedRows, FRowCount - 1)};
-  FocusCell(value.Right, value.Bottom, false);
+  // The current cell goes to the top left corner, the anchor to the other.
+  FocusCell(value.Left, value.Top, true);
+  FAnchor = {std::clamp(value.Right, FFixedCols, FColCount - 1), std::clamp(value.Bottom, FFixedRows, FRowCount - 1)};
   Invalidate();
 }
 

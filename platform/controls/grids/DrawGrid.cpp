@@ -56,7 +56,8 @@ void TDrawGrid::Publish(TPublisher<TDrawGrid>& p) {
   p.Property("Options", &TDrawGrid::Options, &TDrawGrid::SetOptions)
       .Default(static_cast<int32_t>(
           TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect}.ToOrdinal()));
-  PublishParentColor(p);
+  // A grid has its own colour: not taking the parent's is the default.
+  p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
   PublishParentFont(p);
   PublishParentShowHint(p);
   PublishPopupMenu(p);
