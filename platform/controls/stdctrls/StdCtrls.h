@@ -3,6 +3,7 @@
 
 #include "platform/controls/stdctrls/Button.h"
 #include "platform/controls/stdctrls/CheckBox.h"
+#include "platform/controls/stdctrls/ComboBox.h"
 #include "platform/controls/stdctrls/GroupBox.h"
 #include "platform/controls/stdctrls/Label.h"
 #include "platform/controls/stdctrls/ListBox.h"

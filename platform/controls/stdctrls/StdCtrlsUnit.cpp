@@ -8,5 +8,6 @@ void InitializeStdCtrls() {
   InitializeControls();
   RegisterClasses({TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(),
                    TRadioButton::StaticClass(), TGroupBox::StaticClass(), TRadioGroup::StaticClass(),
-                   TLabel::StaticClass(), TScrollBar::StaticClass(), TListBox::StaticClass()});
+                   TLabel::StaticClass(), TScrollBar::StaticClass(), TListBox::StaticClass(),
+                   TComboBox::StaticClass()});
 }
