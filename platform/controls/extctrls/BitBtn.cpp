@@ -106,6 +106,7 @@ void TBitBtn::Messages(TMessageMap<TBitBtn>& m) {
 }
 
 void TBitBtn::Publish(TPublisher<TBitBtn>& p) {
+  PublishAlign(p);  // bitmap buttons are often aligned in button bars
   p.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false).Stored(&TBitBtn::IsCustom);
   p.Property("Caption", &TControl::Caption, &TControl::SetCaption)
       .Type(TypeInfoTCaption())
