@@ -158,39 +158,29 @@ int32_t TCustomGrid::FixedHeight() const {
   return h;
 }
 
-int32_t TCustomGrid::ColLeft(int32_t col) const {
-  if (col < 0 || col >= FColCount) return -1;
-  int32_t limit = ClientRect().Right;
-  int32_t x = BorderWidth();
-  if (col < FFixedCols) {
-    for (int32_t i = 0; i < col; ++i) x += ColWidths(i) + FGridLineWidth;
-    return x;
+int32_t TCustomGrid::LineStart(int32_t index, bool cols) const {
+  int32_t count = cols ? FColCount : FRowCount;
+  int32_t fixed = cols ? FFixedCols : FFixedRows;
+  int32_t first = cols ? FTopLeft.X : FTopLeft.Y;
+  auto size = [&](int32_t i) { return (cols ? ColWidths(i) : RowHeights(i)) + FGridLineWidth; };
+  if (index < 0 || index >= count) return -1;
+  int32_t pos = BorderWidth();
+  if (index < fixed) {
+    for (int32_t i = 0; i < index; ++i) pos += size(i);
+    return pos;
   }
-  if (col < FTopLeft.X) return -1;
-  x += FixedWidth();
-  for (int32_t i = FTopLeft.X; i < col; ++i) {
-    x += ColWidths(i) + FGridLineWidth;
-    if (x > limit) return -1;
+  if (index < first) return -1;
+  pos += cols ? FixedWidth() : FixedHeight();
+  int32_t limit = cols ? ClientRect().Right : ClientRect().Bottom;
+  for (int32_t i = first; i < index; ++i) {
+    pos += size(i);
+    if (pos > limit) return -1;
   }
-  return x;
+  return pos;
 }
 
-int32_t TCustomGrid::RowTop(int32_t row) const {
-  if (row < 0 || row >= FRowCount) return -1;
-  int32_t limit = ClientRect().Bottom;
-  int32_t y = BorderWidth();
-  if (row < FFixedRows) {
-    for (int32_t i = 0; i < row; ++i) y += RowHeights(i) + FGridLineWidth;
-    return y;
-  }
-  if (row < FTopLeft.Y) return -1;
-  y += FixedHeight();
-  for (int32_t i = FTopLeft.Y; i < row; ++i) {
-    y += RowHeights(i) + FGridLineWidth;
-    if (y > limit) return -1;
-  }
-  return y;
-}
+int32_t TCustomGrid::ColLeft(int32_t col) const { return LineStart(col, true); }
+int32_t TCustomGrid::RowTop(int32_t row) const { return LineStart(row, false); }
 
 TRect TCustomGrid::CellRect(int32_t col, int32_t row) const {
   int32_t x = ColLeft(col);

@@ -157,7 +157,8 @@ class TCustomGrid : public TCustomControl {
   // The origin of the fixed cells and the extent of the scrollable area.
   int32_t FixedWidth() const;
   int32_t FixedHeight() const;
-  // Pixel start of column/row index along one axis, or -1 when hidden.
+  // Pixel start of a column (row), or -1 when it is not shown.
+  int32_t LineStart(int32_t index, bool cols) const;
   int32_t ColLeft(int32_t col) const;
   int32_t RowTop(int32_t row) const;
   int32_t LastFullVisible(bool cols) const;
