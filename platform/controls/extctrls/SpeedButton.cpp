@@ -23,7 +23,6 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), FGlyph(n
   FControlStyle = TControlStyle{csCaptureMouse, csDoubleClicks};
   FGlyph->OnChange = [this](TObject*) { Invalidate(); };
   SetBounds(0, 0, 23, 22);
-  FParentFont = true;
 }
 
 TSpeedButton::~TSpeedButton() { delete FGlyph; }
@@ -124,8 +123,6 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, in
   }
   if (inside) Click();
 }
-
-void TSpeedButton::Click() { inherited::Click(); }
 
 void TSpeedButton::CMMouseEnter(TMessage&) {
   if (FMouseInControl || !Enabled()) return;

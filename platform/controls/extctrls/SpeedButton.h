@@ -44,7 +44,6 @@ class TSpeedButton : public TGraphicControl {
   TButtonState State() const { return FState; }
   bool MouseInControl() const { return FMouseInControl; }
 
-  void Click() override;
   void Loaded() override;
 
   static void Publish(TPublisher<TSpeedButton>& p);
