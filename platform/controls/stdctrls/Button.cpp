@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <cctype>
 
-#include "platform/controls/ControlPublishing.h"
+#include "platform/controls/stdctrls/StdCtrlsPublishing.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/stdctrls/NativeLook.h"
 #include "platform/windows/QtWindows.h"
@@ -74,19 +74,15 @@ void TButton::CMDialogChar(TMessage& message) {
   message.Result = 0;
 }
 
-void TButton::CMFontChanged(TMessage&) {
-  if (FHandle) ApplyNativeLook(WindowWidget(FHandle), this, ncrButton);
-}
-
-void TButton::CMColorChanged(TMessage&) {
+void TButton::CMLookChanged(TMessage&) {
   if (FHandle) ApplyNativeLook(WindowWidget(FHandle), this, ncrButton);
 }
 
 void TButton::Messages(TMessageMap<TButton>& m) {
   m.On<&TButton::CMDialogKey>(CM_DIALOGKEY);
   m.On<&TButton::CMDialogChar>(CM_DIALOGCHAR);
-  m.On<&TButton::CMFontChanged>(CM_FONTCHANGED);
-  m.On<&TButton::CMColorChanged>(CM_COLORCHANGED);
+  m.On<&TButton::CMLookChanged>(CM_FONTCHANGED);
+  m.On<&TButton::CMLookChanged>(CM_COLORCHANGED);
 }
 
 void TButton::Publish(TPublisher<TButton>& p) {
@@ -107,12 +103,5 @@ void TButton::Publish(TPublisher<TButton>& p) {
   p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true);
   PublishVisible(p);
   PublishOnClick(p);
-  p.Event("OnEnter", &TWinControl::OnEnter);
-  p.Event("OnExit", &TWinControl::OnExit);
-  PublishOnKeyDown(p);
-  PublishOnKeyPress(p);
-  PublishOnKeyUp(p);
-  PublishOnMouseDown(p);
-  PublishOnMouseMove(p);
-  PublishOnMouseUp(p);
+  PublishFocusKeyMouseEvents(p);
 }

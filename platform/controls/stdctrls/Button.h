@@ -28,8 +28,8 @@ class TButton : public TWinControl {
   void CreateWnd() override;
   void CMDialogKey(TMessage& message);
   void CMDialogChar(TMessage& message);
-  void CMFontChanged(TMessage& message);
-  void CMColorChanged(TMessage& message);
+  // Font or colour changed: the native button shows them.
+  void CMLookChanged(TMessage& message);
 
  private:
   bool FDefault = false;

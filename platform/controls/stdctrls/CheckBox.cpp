@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-#include "platform/controls/ControlPublishing.h"
+#include "platform/controls/stdctrls/StdCtrlsPublishing.h"
 #include "platform/controls/stdctrls/NativeLook.h"
 #include "platform/windows/QtWindows.h"
 
@@ -59,14 +59,7 @@ void PublishButtonCommon(TPublisher<T>& p) {
 template <class T>
 void PublishButtonEvents(TPublisher<T>& p) {
   PublishOnClick(p);
-  p.Event("OnEnter", &TWinControl::OnEnter);
-  p.Event("OnExit", &TWinControl::OnExit);
-  PublishOnKeyDown(p);
-  PublishOnKeyPress(p);
-  PublishOnKeyUp(p);
-  PublishOnMouseDown(p);
-  PublishOnMouseMove(p);
-  PublishOnMouseUp(p);
+  PublishFocusKeyMouseEvents(p);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "platform/controls/ControlPublishing.h"
+#include "platform/controls/stdctrls/StdCtrlsPublishing.h"
 #include "platform/controls/stdctrls/MemoStrings.h"
 #include "platform/windows/Handles.h"
 #include "platform/windows/QtWindows.h"
@@ -106,12 +106,5 @@ void TMemo::Publish(TPublisher<TMemo>& p) {
   p.Event("OnChange", &TCustomEdit::OnChange);
   PublishOnClick(p);
   PublishOnDblClick(p);
-  p.Event("OnEnter", &TWinControl::OnEnter);
-  p.Event("OnExit", &TWinControl::OnExit);
-  PublishOnKeyDown(p);
-  PublishOnKeyPress(p);
-  PublishOnKeyUp(p);
-  PublishOnMouseDown(p);
-  PublishOnMouseMove(p);
-  PublishOnMouseUp(p);
+  PublishFocusKeyMouseEvents(p);
 }

@@ -1,6 +1,6 @@
 #include "platform/controls/stdctrls/Edit.h"
 
-#include "platform/controls/ControlPublishing.h"
+#include "platform/controls/stdctrls/StdCtrlsPublishing.h"
 
 void TEdit::Publish(TPublisher<TEdit>& p) {
   PublishAnchors(p);
@@ -29,12 +29,5 @@ void TEdit::Publish(TPublisher<TEdit>& p) {
   p.Event("OnChange", &TCustomEdit::OnChange);
   PublishOnClick(p);
   PublishOnDblClick(p);
-  p.Event("OnEnter", &TWinControl::OnEnter);
-  p.Event("OnExit", &TWinControl::OnExit);
-  PublishOnKeyDown(p);
-  PublishOnKeyPress(p);
-  PublishOnKeyUp(p);
-  PublishOnMouseDown(p);
-  PublishOnMouseMove(p);
-  PublishOnMouseUp(p);
+  PublishFocusKeyMouseEvents(p);
 }

@@ -25,6 +25,19 @@ const char* const kFormText = R"(object StdForm: TForm
   OldCreateOrder = False
   PixelsPerInch = 96
   TextHeight = 13
+  object Label1: TLabel
+    Left = 100
+    Top = 145
+    Width = 60
+    Height = 13
+    Alignment = taCenter
+    AutoSize = False
+    Caption = '&Name'
+    FocusControl = Edit1
+    Layout = tlCenter
+    Transparent = True
+    WordWrap = True
+  end
   object Edit1: TEdit
     Left = 8
     Top = 8
@@ -63,6 +76,98 @@ const char* const kFormText = R"(object StdForm: TForm
     ModalResult = 1
     TabOrder = 2
   end
+  object CheckBox1: TCheckBox
+    Left = 200
+    Top = 8
+    Width = 97
+    Height = 17
+    Alignment = taLeftJustify
+    AllowGrayed = True
+    Caption = 'Check'
+    TabOrder = 3
+    State = cbGrayed
+  end
+  object RadioButton1: TRadioButton
+    Left = 200
+    Top = 30
+    Width = 113
+    Height = 17
+    Caption = 'Radio'
+    TabOrder = 4
+    Checked = True
+    TabStop = True
+  end
+  object ListBox1: TListBox
+    Left = 200
+    Top = 56
+    Width = 121
+    Height = 60
+    DragMode = dmAutomatic
+    ItemHeight = 16
+    Items.Strings = (
+      'alpha'
+      'beta')
+    MultiSelect = True
+    Sorted = True
+    Style = lbOwnerDrawFixed
+    TabOrder = 5
+  end
+  object ComboBox1: TComboBox
+    Left = 200
+    Top = 124
+    Width = 145
+    Height = 21
+    Style = csDropDownList
+    DropDownCount = 12
+    ItemHeight = 13
+    ItemIndex = 1
+    Items.Strings = (
+      'first'
+      'second')
+    TabOrder = 6
+    Text = 'second'
+  end
+  object ScrollBar1: TScrollBar
+    Left = 8
+    Top = 300
+    Width = 200
+    Height = 17
+    LargeChange = 10
+    Max = 50
+    PageSize = 5
+    Position = 20
+    TabOrder = 7
+  end
+  object GroupBox1: TGroupBox
+    Left = 8
+    Top = 180
+    Width = 185
+    Height = 105
+    Caption = 'Group'
+    TabOrder = 8
+    object Edit2: TEdit
+      Left = 16
+      Top = 24
+      Width = 121
+      Height = 21
+      TabOrder = 0
+      Text = 'inside'
+    end
+  end
+  object RadioGroup1: TRadioGroup
+    Left = 200
+    Top = 180
+    Width = 185
+    Height = 105
+    Caption = 'Choice'
+    TabOrder = 9
+    Columns = 2
+    ItemIndex = 2
+    Items.Strings = (
+      'a'
+      'b'
+      'c')
+  end
 end
 )";
 
@@ -92,6 +197,10 @@ TEST_F(StreamingTest, EveryControlStreamsThroughTextAndBinaryUnchanged) {
   EXPECT_EQ(Binary(copy), bytes);
   EXPECT_EQ(ComponentToText(copy), kFormText);
 
+  auto* group = ObjectAs<TRadioGroup>(copy->FindComponent("RadioGroup1"));
+  ASSERT_TRUE(group);
+  EXPECT_TRUE(group->Buttons(2)->Checked());
+  EXPECT_EQ(ObjectAs<TComboBox>(copy->FindComponent("ComboBox1"))->Text(), "second");
   auto* memo = ObjectAs<TMemo>(copy->FindComponent("Memo1"));
   ASSERT_TRUE(memo);
   EXPECT_EQ(memo->Lines()->Count(), 2);
@@ -102,12 +211,18 @@ TEST_F(StreamingTest, EveryControlStreamsThroughTextAndBinaryUnchanged) {
 
 TEST_F(StreamingTest, DefaultsAreNotWritten) {
   auto* form = new TForm(nullptr);
-  for (TControl* control : std::initializer_list<TControl*>{new TEdit(form), new TMemo(form), new TButton(form)}) {
+  for (TControl* control : std::initializer_list<TControl*>{
+           new TEdit(form), new TMemo(form), new TButton(form), new TCheckBox(form), new TRadioButton(form),
+           new TListBox(form), new TComboBox(form), new TScrollBar(form), new TGroupBox(form),
+           new TRadioGroup(form), new TLabel(form)}) {
     control->SetParent(form);
     std::string text = ComponentToText(control);
     for (const char* name : {"AutoSelect", "AutoSize", "BorderStyle", "CharCase", "MaxLength", "ReadOnly",
                              "ScrollBars", "WordWrap", "WantReturns", "Default", "Cancel", "ModalResult",
-                             "TabStop", "ParentColor", "Color"})
+                             "TabStop", "ParentColor", "Color", "State", "Checked", "AllowGrayed", "Alignment", "Style",
+                             "DragMode", "Sorted", "MultiSelect", "IntegralHeight", "ItemIndex", "DropDownCount",
+                             "Kind", "Max", "Min", "Position", "Columns", "Layout", "Transparent",
+                             "ShowAccelChar"})
       EXPECT_EQ(text.find(name), std::string::npos) << control->ClassName() << " writes " << name;
   }
   form->Free();
