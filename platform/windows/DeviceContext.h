@@ -22,6 +22,9 @@ struct TDCRecord {
   QRegion BaseClip;
   std::optional<QRegion> UserClip;
   QPoint Origin;
+  // Where the DC's (0,0) lies on its surface before Origin: the client
+  // origin below a menu bar for a window's client DC.
+  QPoint ClientOffset;
   int Rop = R2_COPYPEN;
   QPoint CurrentPos;
   int BeginPaintCount = 0;
@@ -34,5 +37,7 @@ struct TDCRecord {
 };
 
 TDCRecord* FindDC(HDC dc);
+// Origin and ClientOffset together: where logical (0,0) lies on the surface.
+inline QPoint DeviceOrigin(const TDCRecord& dc) { return dc.Origin + dc.ClientOffset; }
 // Makes the painter's transform and clipping follow Origin and the clips.
 void ApplyDCState(TDCRecord& dc);

@@ -125,9 +125,17 @@ void NoteInputState(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
   SetMouseButtonState(buttons & Qt::LeftButton, buttons & Qt::RightButton, buttons & Qt::MiddleButton);
 }
 
+// The menu bar is the window's non-client area: Qt runs it, and the window
+// hears nothing of the mouse there (its menus send the menu-loop messages).
+bool OnMenuBar(const QWidget* receiver, const TWindowRecord& window) {
+  for (; receiver && receiver != window.Widget; receiver = receiver->parentWidget())
+    if (receiver == window.MenuBar) return true;
+  return false;
+}
+
 bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
   TWindowRecord* r = NearestWindowRecord(receiver);
-  if (!r) return false;
+  if (!r || OnMenuBar(receiver, *r)) return false;
   UINT msg = MouseMessage(e->type(), e->button());
   if (msg == WM_NULL) return false;
   if (IsPropagatedCopy(receiver, {e->type(), e->timestamp(), e->globalPosition(), int(e->button()), e->modifiers()}))

@@ -95,12 +95,15 @@ void ApplyMinMaxInfo(HWND hwnd, WINDOWPOS* pos) {
 void SendMoveAndSize(HWND hwnd, const WINDOWPOS* pos) {
   QWidget* w = WidgetOf(hwnd);
   if (!w || !pos) return;
-  QRect g = w->geometry();
+  // Both tell of the client area: its origin (in the parent's client
+  // coordinates for a child) and its size, below any menu bar.
+  QPoint at = w->isWindow() ? w->geometry().topLeft() + ClientOffset(w) : w->pos() - ClientOffset(w->parentWidget());
+  QSize size = ClientArea(w).size();
   if (!(pos->flags & SWP_NOMOVE))
-    SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(g.x()), static_cast<WORD>(g.y())));
+    SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(at.x()), static_cast<WORD>(at.y())));
   if (!(pos->flags & SWP_NOSIZE))
     SendMessage(hwnd, WM_SIZE, SIZE_RESTORED,
-                MAKELPARAM(static_cast<WORD>(g.width()), static_cast<WORD>(g.height())));
+                MAKELPARAM(static_cast<WORD>(size.width()), static_cast<WORD>(size.height())));
 }
 
 }  // namespace

@@ -85,14 +85,17 @@ void HandOverLayerDrawing(TDCRecord& dc) {
   dc.Painter.setCompositionMode(mode);
 }
 
-HDC LayerDC(HWND hwnd) {
+// A client DC starts below the window's menu bar and stays off it; a window
+// DC covers the whole widget, bar included.
+HDC LayerDC(HWND hwnd, bool client) {
   QWidget* w = WidgetOf(hwnd);
   if (!w) return nullptr;
   HDC dc = AddDC(TDCRecord::dcLayer, hwnd);
   TDCRecord* r = FindDC(dc);
   r->Drawn = QImage(w->size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
   r->Drawn.fill(Qt::transparent);
-  r->BaseClip = QRegion(w->rect());
+  r->ClientOffset = client ? ClientOffset(w) : QPoint();
+  r->BaseClip = QRegion(client ? ClientArea(w) : w->rect());
   r->Painter.begin(&r->Drawn);
   ApplyDCState(*r);
   return dc;
@@ -127,7 +130,8 @@ void ApplyDCState(TDCRecord& dc) {
   if (!dc.Painter.isActive()) return;
   dc.Painter.resetTransform();
   dc.Painter.setClipRegion(EffectiveClip(dc));
-  dc.Painter.setTransform(QTransform::fromTranslate(dc.Origin.x(), dc.Origin.y()));
+  QPoint origin = DeviceOrigin(dc);
+  dc.Painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
   dc.Painter.setCompositionMode(CompositionFor(dc));
 }
 
@@ -159,7 +163,9 @@ bool HandlePaintEvent(TWindowRecord& window, QPaintEvent* event) {
   ForgetLayerDrawingsUnder(window.Widget, event->region());
   HDC dc = AddDC(TDCRecord::dcPaint, hwnd);
   TDCRecord* r = FindDC(dc);
-  r->BaseClip = event->region();
+  // The window paints its client area, below any menu bar.
+  r->ClientOffset = ClientOffset(window.Widget);
+  r->BaseClip = event->region() & ClientArea(window.Widget);
   r->Painter.begin(window.Widget);
   ApplyDCState(*r);
   window.PaintDC = dc;
@@ -222,7 +228,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
   }
   bool erase = false;
   if (r->BeginPaintCount++ == 0) erase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
-  if (paint) *paint = PAINTSTRUCT{dc, erase, ToRect(r->BaseClip.boundingRect()), false, false};
+  QRect painted = r->BaseClip.boundingRect().translated(-r->ClientOffset);
+  if (paint) *paint = PAINTSTRUCT{dc, erase, ToRect(painted), false, false};
   return dc;
 }
 
@@ -234,8 +241,8 @@ bool EndPaint(HWND, const PAINTSTRUCT* paint) {
   return true;
 }
 
-HDC GetDC(HWND hwnd) { return LayerDC(hwnd); }
-HDC GetWindowDC(HWND hwnd) { return LayerDC(hwnd); }
+HDC GetDC(HWND hwnd) { return LayerDC(hwnd, true); }
+HDC GetWindowDC(HWND hwnd) { return LayerDC(hwnd, false); }
 
 int ReleaseDC(HWND, HDC dc) {
   TDCRecord* r = FindDC(dc);
@@ -291,7 +298,7 @@ bool InvalidateRect(HWND hwnd, const RECT* rect, bool erase) {
   QWidget* w = WidgetOf(hwnd);
   if (!w) return false;
   if (rect)
-    w->update(ToQRect(*rect));
+    w->update(ToQRect(*rect).translated(ClientOffset(w)));
   else
     w->update();
   MarkPaintPending(hwnd, erase);
@@ -332,7 +339,7 @@ bool RedrawWindow(HWND hwnd, const RECT* rect, HRGN, UINT flags) {
   if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
     ClearPaintPending(hwnd);
     if (rect)
-      w->repaint(ToQRect(*rect));
+      w->repaint(ToQRect(*rect).translated(ClientOffset(w)));
     else
       w->repaint();
   }
@@ -405,7 +412,7 @@ int ChangeClip(HDC dc, int left, int top, int right, int bottom, bool intersect)
   TDCRecord* r = FindDC(dc);
   if (!r) return RGN_ERROR;
   QRegion current = EffectiveClip(*r);
-  QRect area = QRect(left, top, right - left, bottom - top).translated(r->Origin);
+  QRect area = QRect(left, top, right - left, bottom - top).translated(DeviceOrigin(*r));
   r->UserClip = intersect ? current & area : current - area;
   ApplyDCState(*r);
   return RegionKind(*r->UserClip);
@@ -433,7 +440,7 @@ int GetClipBox(HDC dc, RECT* rect) {
   TDCRecord* r = FindDC(dc);
   if (!r || !rect) return RGN_ERROR;
   QRegion clip = EffectiveClip(*r);
-  *rect = ToRect(clip.boundingRect().translated(-r->Origin));
+  *rect = ToRect(clip.boundingRect().translated(-DeviceOrigin(*r)));
   return RegionKind(clip);
 }
 

@@ -15,13 +15,24 @@ class QWidget;
 // Makes a window of an existing widget (a native control the controls layer
 // created). proc 0 means DefWindowProc. With takeOwnership, DestroyWindow
 // deletes the widget; otherwise its maker does, and the window goes away when
-// the widget does (WM_DESTROY is sent then).
+// the widget does (WM_DESTROY is sent then). A child widget's geometry is
+// taken as in its parent's client coordinates.
 HWND CreateWindowForWidget(QWidget* widget, const char* className, WNDPROC proc,
                            bool takeOwnership);
 // The window's widget, or null for a handle that is not a window.
 QWidget* WindowWidget(HWND hwnd);
 // The window made of this widget, or 0.
 HWND WidgetWindow(const QWidget* widget);
+
+// Gives a window (a top-level one, as a rule) a menu bar (null: none): a
+// child widget of the window's widget that the window keeps across its top
+// at full width. The client area starts below the bar: client coordinates,
+// mouse messages, child windows, painting, GetDC and WM_SIZE all count from
+// there, while the window rectangle stays. A change of the bar's room moves
+// the child windows along and is reported as a frame change
+// (WM_WINDOWPOSCHANGED, WM_SIZE).
+void SetWindowMenuBar(HWND hwnd, QWidget* bar);
+QWidget* WindowMenuBar(HWND hwnd);
 
 // The painter a device context draws with. Set pens, brushes and fonts on it
 // freely; set raster modes with SetROP2 only, because an overlay DC combines

@@ -14,9 +14,10 @@
 namespace {
 
 // The platform measures a top-level window with its frame; Qt's geometry is
-// the client area.
+// the area inside it. A child is placed in its parent's client coordinates,
+// which start below the parent's menu bar.
 QRect OuterGeometry(const QWidget* w) {
-  return w->isWindow() ? w->frameGeometry() : w->geometry();
+  return w->isWindow() ? w->frameGeometry() : w->geometry().translated(-ClientOffset(w->parentWidget()));
 }
 
 WINDOWPOS CurrentPos(HWND hwnd, const QWidget* w, UINT flags) {
@@ -52,14 +53,17 @@ void ApplyZOrder(QWidget* w, HWND insertAfter) {
 void ApplyPlacement(QWidget* w, const WINDOWPOS& wp) {
   QRect outer = OuterGeometry(w);
   QSize frame = outer.size() - w->size();
-  if (!(wp.flags & SWP_NOMOVE)) w->move(wp.x, wp.y);
+  QPoint clientOrigin = w->isWindow() ? QPoint() : ClientOffset(w->parentWidget());
+  if (!(wp.flags & SWP_NOMOVE)) w->move(QPoint(wp.x, wp.y) + clientOrigin);
   if (!(wp.flags & SWP_NOSIZE))
     w->resize(std::max(wp.cx - frame.width(), 0), std::max(wp.cy - frame.height(), 0));
+  // Qt may hold back the resize event of a hidden window: the bar follows now.
+  if (TWindowRecord* r = WindowRecordOfWidget(w)) PlaceMenuBar(*r);
 }
 
 QPoint ClientOrigin(HWND hwnd) {
   QWidget* w = WidgetOf(hwnd);
-  return w ? w->mapToGlobal(QPoint(0, 0)) : QPoint();
+  return w ? w->mapToGlobal(ClientOffset(w)) : QPoint();
 }
 
 }  // namespace
@@ -91,6 +95,7 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
 void ReportQtGeometryChange(TWindowRecord& window) {
   QWidget* w = window.Widget;
   if (!w || window.Positioning) return;
+  PlaceMenuBar(window);
   QRect now = w->geometry();
   QRect before = window.ReportedGeometry;
   if (now == before) return;
@@ -137,7 +142,8 @@ bool GetWindowRect(HWND hwnd, RECT* rect) {
 bool GetClientRect(HWND hwnd, RECT* rect) {
   QWidget* w = WidgetOf(hwnd);
   if (!w || !rect) return false;
-  *rect = Rect(0, 0, w->width(), w->height());
+  QRect client = ClientArea(w);
+  *rect = Rect(0, 0, client.width(), client.height());
   return true;
 }
 
@@ -174,11 +180,13 @@ HWND WindowFromPoint(POINT screenPoint) {
 
 HWND ChildWindowFromPoint(HWND parent, POINT clientPoint) {
   QWidget* p = WidgetOf(parent);
-  if (!p || !p->rect().contains(clientPoint.X, clientPoint.Y)) return nullptr;
+  if (!p) return nullptr;
+  QPoint at = QPoint(clientPoint.X, clientPoint.Y) + ClientOffset(p);
+  if (!ClientArea(p).contains(at)) return nullptr;
   const QObjectList& children = p->children();
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TWindowRecord* r = WindowRecordOfWidget(*it);
-    if (r && r->Widget->geometry().contains(clientPoint.X, clientPoint.Y)) return r->Handle;
+    if (r && r->Widget->geometry().contains(at)) return r->Handle;
   }
   return parent;
 }

@@ -195,7 +195,9 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     width = 400;
     height = 300;
   }
-  widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+  // A child's place is in its parent's client coordinates (below a menu bar).
+  QPoint clientOrigin = child ? ClientOffset(parentWidget) : QPoint();
+  widget->setGeometry(x + clientOrigin.x(), y + clientOrigin.y(), std::max(width, 0), std::max(height, 0));
 
   HWND hwnd = AddWindow(widget, it->second.Name.c_str(), cls.lpfnWndProc, true);
   TWindowRecord* r = FindWindowRecord(hwnd);
@@ -237,6 +239,9 @@ HWND CreateWindowForWidget(QWidget* widget, const char* className, WNDPROC proc,
   if (!widget) throw EOSError("Cannot make a window of a null widget");
   if (WidgetWindow(widget)) throw EOSError("The widget already is a window");
   EnsureMessagePump();
+  // Its maker placed it in the parent's client coordinates (below a menu bar).
+  QPoint clientOrigin = widget->isWindow() ? QPoint() : ClientOffset(widget->parentWidget());
+  widget->move(widget->pos() + clientOrigin);
   HWND hwnd = AddWindow(widget, className, proc, takeOwnership);
   TWindowRecord* r = FindWindowRecord(hwnd);
   r->Style = static_cast<LONG>((widget->isWindow() ? WS_OVERLAPPED : WS_CHILD) |
@@ -245,8 +250,8 @@ HWND CreateWindowForWidget(QWidget* widget, const char* className, WNDPROC proc,
   r->Text = (text.isValid() ? text.toString() : widget->windowTitle()).toStdString();
   CREATESTRUCT cs;
   cs.lpszClass = className;
-  cs.x = widget->x();
-  cs.y = widget->y();
+  cs.x = widget->x() - clientOrigin.x();
+  cs.y = widget->y() - clientOrigin.y();
   cs.cx = widget->width();
   cs.cy = widget->height();
   cs.style = r->Style;
@@ -317,7 +322,9 @@ HWND SetParent(HWND child, HWND newParent) {
   HWND old = GetParent(child);
   QWidget* w = r.Widget;
   bool visible = !w->isHidden();
-  QPoint pos = w->pos();
+  // The window keeps its place in client coordinates, which may start below
+  // a menu bar in the old parent or the new one.
+  QPoint pos = w->pos() - (w->isWindow() ? QPoint() : ClientOffset(w->parentWidget()));
   if (parentWidget) {
     w->setParent(parentWidget);
     r.Style = (r.Style | static_cast<LONG>(WS_CHILD)) & ~static_cast<LONG>(WS_POPUP);
@@ -325,7 +332,7 @@ HWND SetParent(HWND child, HWND newParent) {
     w->setParent(nullptr, w->windowFlags() | Qt::Window);
     r.Style &= ~static_cast<LONG>(WS_CHILD);
   }
-  w->move(pos);
+  w->move(pos + (w->isWindow() ? QPoint() : ClientOffset(w->parentWidget())));
   if (visible) w->show();
   return old;
 }

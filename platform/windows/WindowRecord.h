@@ -43,6 +43,10 @@ struct TWindowRecord {
   bool PaintPending = false;
   bool ErasePending = false;
   QMetaObject::Connection DestroyedConnection;
+  // The non-client area inside the widget: a top-level window's menu bar
+  // along its top (SetWindowMenuBar). The client area starts below it, so
+  // client coordinates differ from the widget's own by ClientOffset.
+  QPointer<QWidget> MenuBar;
 };
 
 class QPaintEvent;
@@ -57,6 +61,14 @@ TWindowRecord& WindowRecordOrRaise(HWND hwnd, const char* operation);
 QWidget* WidgetOf(HWND hwnd);
 // Windows in creation order.
 void ForEachWindow(const std::function<void(TWindowRecord&)>& f);
+
+// Where the client area starts inside this widget: below the menu bar of the
+// window it is, (0,0) for any other widget or a null one.
+QPoint ClientOffset(const QWidget* widget);
+// The client area in the widget's own coordinates.
+QRect ClientArea(const QWidget* widget);
+// Lays a window's menu bar across the top of its widget.
+void PlaceMenuBar(TWindowRecord& window);
 
 // The pump's handling of Qt events that become sent messages.
 bool HandlePaintEvent(TWindowRecord& window, QPaintEvent* event);

@@ -1,6 +1,5 @@
 #include "platform/controls/menus/MainMenu.h"
 
-#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <vector>
@@ -13,25 +12,6 @@
 namespace {
 
 constexpr const char* BarName = "morvaneMainMenuBar";
-
-// Keeps the bar as wide as the form's window.
-class TBarSizer : public QObject {
- public:
-  explicit TBarSizer(QMenuBar* bar) : QObject(bar), FBar(bar) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Resize && watched == FBar->parentWidget()) Place(FBar);
-    return false;
-  }
-  static void Place(QMenuBar* bar) {
-    bar->setGeometry(0, 0, bar->parentWidget()->width(), bar->heightForWidth(bar->parentWidget()->width()) > 0
-                                                             ? bar->heightForWidth(bar->parentWidget()->width())
-                                                             : bar->sizeHint().height());
-    bar->raise();
-  }
-
- private:
-  QMenuBar* FBar;
-};
 
 // The main menus alive, so that a form's new menu can take the bar from
 // the one it had.
@@ -75,6 +55,8 @@ void TMainMenu::AttachTo(TCustomForm* form) {
   if (FForm && FForm != form) {
     // deleteLater: the bar may be the sender of what runs now.
     if (QMenuBar* bar = MenuBar()) {
+      // The client area takes the bar's room back.
+      SetWindowMenuBar(FForm->Handle(), nullptr);
       bar->hide();
       bar->deleteLater();
       bar->setObjectName(QString());
@@ -104,7 +86,6 @@ void TMainMenu::RebuildBar() {
   if (!bar) {
     bar = new QMenuBar(widget);
     bar->setObjectName(BarName);
-    widget->installEventFilter(new TBarSizer(bar));
     QObject::connect(bar, &QMenuBar::triggered, bar, [this](QAction* action) {
       TMenuItem* item = ActionItem(action);
       if (ContainsItem(item)) item->Click();
@@ -136,8 +117,9 @@ void TMainMenu::RebuildBar() {
     }
     DescribeAction(action, item);
   }
-  TBarSizer::Place(bar);
-  bar->show();
+  // The window keeps the bar across its top and its client area below it;
+  // a bar that changed height moves the client area along.
+  SetWindowMenuBar(window, bar);
 }
 
 void TMainMenu::Publish(TPublisher<TMainMenu>& p) {
