@@ -32,8 +32,8 @@ void RadioCircle(GlyphCanvas& c, int x, int y, bool checked) {
 }
 
 void SmallRadio(GlyphCanvas& c, int x, int y, bool checked) {
-  c.Ellipse(x, y, x + 5, y + 5, Dark, White);
-  if (checked) c.Fill(x + 2, y + 2, x + 3, y + 3, Black);
+  if (checked) c.Sprite(x, y, {".dd.", "dkkd", "dkkd", ".dd."});
+  else c.Sprite(x, y, {".dd.", "dwwd", "dwwd", ".dd."});
 }
 
 void OpenFolder(GlyphCanvas& c, int x, int y) {
@@ -221,12 +221,12 @@ void GroupBox(GlyphCanvas& c) {
 }
 
 void RadioGroup(GlyphCanvas& c) {
-  c.Etched(1, 5, 22, 22);
-  c.Fill(4, 4, 13, 7, Background);
-  c.Text(5, 3, "ab", Black);
+  c.Etched(1, 3, 22, 22);
+  c.Fill(4, 2, 13, 5, Background);
+  c.Text(5, 1, "ab", Black);
   for (int i = 0; i < 3; ++i) {
-    SmallRadio(c, 4, 8 + 5 * i, i == 1);
-    TextLine(c, 12, 19, 10 + 5 * i);
+    SmallRadio(c, 5, 7 + 5 * i, i == 1);
+    TextLine(c, 11, 18, 8 + 5 * i);
   }
 }
 
@@ -260,10 +260,10 @@ void SpeedButton(GlyphCanvas& c) {
 
 void StringGrid(GlyphCanvas& c) {
   GridLines(c, 6, 6);
-  c.Text(8, 7, "ab", Black);
-  c.Text(16, 7, "c", Black);
-  c.Text(8, 15, "c", Black);
-  c.Text(16, 15, "ab", Black);
+  c.Text(9, 8, "a", Black);
+  c.Text(17, 8, "b", Black);
+  c.Text(9, 15, "c", Black);
+  c.Text(17, 15, "a", Black);
 }
 
 void DrawGrid(GlyphCanvas& c) {
@@ -288,13 +288,16 @@ void Bevel(GlyphCanvas& c) {
   c.Fill(3, 19, 20, 19, Shadow), c.Fill(20, 4, 20, 19, Shadow);
 }
 
+// A box whose content runs on under its scroll bars.
 void ScrollBox(GlyphCanvas& c) {
   c.Sunken(1, 1, 22, 22, Face);
-  c.Raised(5, 5, 13, 11);
-  c.Box(4, 14, 12, 17, Black, White);
-  c.Fill(16, 3, 20, 16, White), c.Raised(16, 5, 20, 10), c.Frame(16, 3, 20, 16, Black);
-  c.Fill(3, 16, 16, 20, White), c.Raised(6, 16, 11, 20), c.Frame(3, 16, 16, 20, Black);
-  c.Fill(17, 17, 20, 20, Face);
+  c.Raised(6, 6, 18, 13);
+  TextLine(c, 9, 15, 9);
+  c.Box(16, 2, 21, 17, Black, White);
+  c.Box(16, 5, 21, 10, Black, Face);
+  c.Box(2, 16, 17, 21, Black, White);
+  c.Box(5, 16, 11, 21, Black, Face);
+  c.Fill(18, 18, 21, 21, Face);
 }
 
 void Splitter(GlyphCanvas& c) {
