@@ -1,8 +1,8 @@
 #pragma once
-// The dialogs that the colour and font property editors open. The platform's
-// common dialogs live above this layer, so they plug themselves in here when
-// they start; until then (and in tests that want no dialog) Edit finds no
-// dialog and changes nothing. A hook answers true when the user chose OK.
+// The dialogs that the colour and font property editors open: the platform's
+// colour and font dialogs, each created for one use, read only when the user
+// chose OK, and freed in every case. Hosts and tests may replace them. A hook
+// answers true when the user chose OK.
 
 #include <functional>
 

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/controls/ModalResponder.h"
+
 #include "platform/core/Exceptions.h"
-#include "platform/design/DialogHooks.h"
 #include "tests/platform/design/DesignTestSupport.h"
 
 namespace {
@@ -76,12 +77,10 @@ TEST(SetProperty, ElementsAreTrueFalseSubPropertiesOfTheSet) {
 TEST(FontProperty, EditCopiesTheChosenFontToEverySelectedObject) {
   TTestButton first(nullptr), second(nullptr);
   TRecordingDesigner designer;
-  ExecuteFontDialogProc = [](TFont* font) {
-    font->SetName("Courier New");
-    return true;
-  };
+  TModalResponder responder;
+  responder.Choose({"Courier New"});
   EditorFor({&first, &second}, "Font", &designer)->Edit();
-  ExecuteFontDialogProc = nullptr;
+  EXPECT_EQ(responder.Pending(), 0u);
   EXPECT_EQ(first.Font()->Name(), "Courier New");
   EXPECT_EQ(second.Font()->Name(), "Courier New");
   EXPECT_EQ(designer.ModifiedCount, 1);

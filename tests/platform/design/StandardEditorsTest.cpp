@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/controls/ModalResponder.h"
+
 #include "platform/core/Exceptions.h"
 #include "platform/design/DialogHooks.h"
 #include "platform/rtti/IntConsts.h"
@@ -167,24 +169,17 @@ TEST_F(StandardEditors, EditStepsThroughTheValueListAndRevertAsksTheDesigner) {
   EXPECT_EQ(Designer.Calls.back(), "Revert Align");
 }
 
-TEST_F(StandardEditors, ColorEditOpensTheDialogHookAndKeepsTheValueOnCancel) {
+TEST_F(StandardEditors, ColorEditOpensTheColorDialogAndKeepsTheValueOnCancel) {
   auto color = Editor("Color");
-  color->Edit();  // no dialog installed: nothing happens
-  EXPECT_EQ(color->GetValue(), "clBtnFace");
-  TColor offered = 0;
-  bool accept = false;
-  ExecuteColorDialogProc = [&](TColor& c) {
-    offered = c;
-    c = clNavy;
-    return accept;
-  };
+  TModalResponder responder;
+  responder.Answer(mrCancel);
   color->Edit();
-  EXPECT_EQ(offered, clBtnFace);
   EXPECT_EQ(color->GetValue(), "clBtnFace");
-  accept = true;
+  responder.Choose({"clNavy"});
   color->Edit();
   EXPECT_EQ(color->GetValue(), "clNavy");
-  ExecuteColorDialogProc = nullptr;
+  ASSERT_EQ(responder.Requests().size(), 2u);
+  EXPECT_EQ(responder.Requests()[0].ClassName, "TColorDialog");
 }
 
 }  // namespace
