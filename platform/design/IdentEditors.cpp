@@ -1,6 +1,7 @@
 #include "platform/design/IdentEditors.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/controls/menus/ShortCuts.h"
 #include "platform/core/SysUtils.h"
@@ -76,6 +77,33 @@ void TIdentIntegerProperty::SetValue(const std::string& value) {
     SetCheckedValue(number);
   else
     TIntegerProperty::SetValue(value);
+}
+
+namespace {
+
+const std::vector<TIdentMapEntry>& ModalResultIdents() {
+  static const std::vector<TIdentMapEntry> idents = {
+      {0, "mrNone"},  {1, "mrOk"}, {2, "mrCancel"}, {3, "mrAbort"},    {4, "mrRetry"},    {5, "mrIgnore"},
+      {6, "mrYes"},   {7, "mrNo"}, {8, "mrAll"},    {9, "mrNoToAll"}, {10, "mrYesToAll"}};
+  return idents;
+}
+
+}  // namespace
+
+std::string TModalResultProperty::GetValue() {
+  std::string ident;
+  if (IntToIdent(static_cast<int32_t>(GetOrdValue()), ident, ModalResultIdents())) return ident;
+  return TIntegerProperty::GetValue();
+}
+
+void TModalResultProperty::GetValues(const TGetStrProc& proc) {
+  for (const TIdentMapEntry& entry : ModalResultIdents()) proc(entry.Name);
+}
+
+void TModalResultProperty::SetValue(const std::string& value) {
+  int32_t number;
+  if (IdentToInt(Trim(value), number, ModalResultIdents())) SetCheckedValue(number);
+  else TIntegerProperty::SetValue(value);
 }
 
 TPropertyAttributes TCursorProperty::GetAttributes() {

@@ -55,8 +55,15 @@ class TFontCharsetProperty : public TIdentIntegerProperty {
   bool EditsText();
 };
 
+// Modal results stream as numbers ("ModalResult = 1"), so their names live in
+// the editor, not in an identifier map of the type.
 class TModalResultProperty : public TIdentIntegerProperty {
   MORVANE_CLASS(TModalResultProperty, TIdentIntegerProperty)
+
+ public:
+  std::string GetValue() override;
+  void GetValues(const TGetStrProc& proc) override;
+  void SetValue(const std::string& value) override;
 };
 
 // One control's place in the tab order: never several at once.
