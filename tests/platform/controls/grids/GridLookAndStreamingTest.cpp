@@ -113,6 +113,7 @@ TEST(GridStreaming, GridsStreamThroughBinaryAndTextUnchanged) {
 }
 
 TEST(GridStreaming, CorpusGridsLoadAndBadSizesAreRefusedCleanly) {
+  InitializeGrids();  // the classes must be known when this test runs alone
   int loaded = 0;
   for (const char* file : {"005_Unit1.dfm", "021_U_EightQueens_Wirth2.dfm", "025_U_Akerue4.dfm", "042_FastMMUsageTracker.dfm",
                            "026_U_Keno2.dfm", "032_U_MensaTiles.dfm"}) {
