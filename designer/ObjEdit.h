@@ -245,6 +245,9 @@ class TObjectEditor : public TObjEditor {
   // ---- placing ----------------------------------------------------------------
   void SetInsertClass(TControl* Notify, TComponentClass AClass);
   void CancelInsert(bool Notify);
+  // The placing branch of a designer press while InsertClass is set: Hit is
+  // the hit control, P the press point in Window's client coordinates.
+  void InsertAtPress(TControl* Hit, HWND Window, TPoint P);
   TComponent* CreateComponentAt(TWinControl* Parent, TComponentClass AClass, const TRect& R);
 
   // ---- form streams -------------------------------------------------------------

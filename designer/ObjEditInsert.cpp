@@ -7,6 +7,7 @@ std::string ComponentBaseName(TComponentClass) { return {}; }
 std::string UniqueComponentName(TComponent*, const std::string&) { return {}; }
 void TObjectEditor::SetInsertClass(TControl*, TComponentClass) {}
 void TObjectEditor::CancelInsert(bool) {}
+void TObjectEditor::InsertAtPress(TControl*, HWND, TPoint) {}
 void TObjectEditor::BeginInsert(HWND, TPoint) {}
 void TObjectEditor::PlaceNewComponent() {}
 TComponent* TObjectEditor::CreateComponentAt(TWinControl*, TComponentClass, const TRect&) {
