@@ -264,6 +264,8 @@ class TObjectEditor : public TObjEditor {
 
  private:
   void RefreshDesignSurface(TControl* Control);
+  // Lets go of the edited control's dying window and queues the designer's own free.
+  void ReleaseDyingWindow();
   void PaintGridDots(HDC DC, const TRect& PaintRect);
   void DrawOutlines(TPoint P);
   void DrawBand(TPoint P);
