@@ -114,6 +114,10 @@ class TEditGrab : public TComponent {
   void Reposition();
   void BringHandlesToFront();
 
+ protected:
+  // Forgets a grabbed control that is being freed.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
  private:
   void ControlWndProc(TMessage& Message);
   TWndMethod FSavedWndProc;
