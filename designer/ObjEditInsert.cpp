@@ -71,16 +71,10 @@ void TObjectEditor::InsertAtPress(TControl* Hit, HWND Window, TPoint P) {
 }
 
 void TObjectEditor::BeginInsert(HWND Window, TPoint P) {
-  BeginTracking(Window, P, dkInsert);
-  DragState.Snap = false;
-  // A click without moving places the class's default size.
-  DragState.AlwaysCommit = true;
-  DragState.OnEnd = [this](TPoint Q) { DrawBand(Q); };
-  DragState.OnMove = [this](TPoint Q) {
-    DrawBand(DragState.Current);
-    DrawBand(Q);
-    DragState.Current = Q;
-  };
+  // Placing drags the same band as a rubber-band selection, without grid,
+  // committing also a click without movement; only its ends differ.
+  BeginSelect(Window, P);
+  DragState.Kind = dkInsert;
   DragState.OnUp = [this] {
     EndTracking();
     PlaceNewComponent();
@@ -88,13 +82,6 @@ void TObjectEditor::BeginInsert(HWND Window, TPoint P) {
   };
   // After a release this disarms quietly; after a cancel it tells the palette.
   DragState.OnCancel = [this](bool Cancelled) { CancelInsert(Cancelled); };
-  UnselectAll();
-  Grab->SetVisible(false);
-  TRect Client;
-  GetClientRect(Window, &Client);
-  MapWindowPoints(Window, nullptr, reinterpret_cast<POINT*>(&Client), 2);
-  ClipCursor(&Client);
-  SetCapture(Window);
 }
 
 void TObjectEditor::PlaceNewComponent() {
