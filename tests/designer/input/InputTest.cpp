@@ -11,8 +11,17 @@
 #include "platform/controls/stdctrls/Button.h"
 #include "platform/controls/stdctrls/Edit.h"
 #include "platform/controls/stdctrls/Label.h"
+#include "platform/design/ComponentEditor.h"
 
 namespace {
+
+// Counts the edits a double click asks of an edit's component editor.
+int EditorEdits = 0;
+class TCountingEditor : public TComponentEditor {
+  MORVANE_CLASS(TCountingEditor, TComponentEditor)
+ public:
+  void Edit() override { ++EditorEdits; }
+};
 
 // Button1, Label1, Button2, Edit1 and Panel1 (holding Button3) on a designed
 // form, in that creation and tab order.
@@ -208,6 +217,28 @@ TEST_F(TInputFixture, TabWalksTheWindowedControlsWithoutWrapping) {
   Designer->AddToSelection(Button1, true);
   KeyStroke(Form, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), "Button1");
+}
+
+TEST_F(TInputFixture, AGrabHandleKeepsItsMouseButNotItsKeys) {
+  Click(Button1);
+  TGrabHandle* corner = Designer->Grab->Handles[4];
+  ASSERT_TRUE(Designer->Grab->Visible);
+  MousePress(corner, {2, 2});
+  EXPECT_EQ(Designer->DragState.Kind, dkSize) << "the handle's own press starts sizing";
+  MouseRelease(corner, {2, 2});
+  ProcessEvents();
+  KeyStroke(Designer->Grab->Handles[4], Qt::Key_Tab);
+  EXPECT_EQ(Selected(), "Button2");
+}
+
+TEST_F(TInputFixture, DoubleClickRunsTheComponentEditor) {
+  RegisterComponentEditor(ClassOf<TEdit>(), ClassOf<TCountingEditor>());
+  EditorEdits = 0;
+  MouseDoubleClick(Form, {300, 250});
+  EXPECT_EQ(EditorEdits, 0) << "the surface itself has nothing to edit";
+  MouseDoubleClick(Edit1, {5, 5});
+  EXPECT_EQ(EditorEdits, 1);
+  EXPECT_EQ(Selected(), "Edit1");
 }
 
 TEST_F(TInputFixture, OnlyF11AloneReachesTheProgram) {
