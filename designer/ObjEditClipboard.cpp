@@ -67,14 +67,15 @@ void TObjectEditor::CopyToClipboard() {
 }
 
 void TObjectEditor::PasteFromClipboard() {
+  if (!EditControl) return;
   std::string Text;
   if (!ClipboardText(Text)) return;
   // Everything is converted before anything is created, so that text that is
-  // not in the component format leaves the form as it was.
-  TStringStream Source(Text + '\0');
+  // not in the component format leaves the form as it was. The clipboard's
+  // NUL ends the text already; the parser takes a NUL for a bad character.
+  TStringStream Source(Text);
   TMemoryStream Binary;
-  const int64_t End = static_cast<int64_t>(Text.size());
-  while (Source.Position() < End) ObjectTextToBinary(Source, Binary);
+  while (Source.Position() < Source.Size()) ObjectTextToBinary(Source, Binary);
 
   TWinControl* Parent = PasteParent();
   const int32_t FirstArrival = Form->ComponentCount();
@@ -121,6 +122,7 @@ void TObjectEditor::PasteFromClipboard() {
 }
 
 void TObjectEditor::DeleteSelection() {
+  if (!EditControl) return;
   Grab->SetControl(nullptr);
   // Freeing a control frees the controls inside it, so only the top-most
   // items are freed, each once; the list is taken before anything goes.
