@@ -234,6 +234,52 @@ TEST(AttachLifetime, ADesignerWhoseFormGetsANewWindowLetsTheFormGo) {
   EXPECT_EQ(clicks, 1) << "the form and its button handle their own input again";
 }
 
+TEST(AttachLifetime, ClosingAFormReleasesItOrHidesIt) {
+  TDesignedForm kept;
+  TObjectEditor* keeper = CreateDesigner(kept.Form, nullptr);
+  keeper->FreeOnDetach = false;
+  WindowWidget(kept.Form->Handle())->close();  // as the title bar closes it
+  ProcessEvents();
+  EXPECT_FALSE(IsWindowVisible(kept.Form->Handle()));
+  EXPECT_EQ(keeper->EditControl, kept.Form);
+
+  TDesignedForm released;
+  TObjectEditor* designer = CreateDesigner(released.Form, nullptr);
+  bool freed = false;
+  designer->OnDestroy = [&](TObject*) { freed = true; };
+  TForm* form = released.Form;
+  bool formFreed = false;
+  form->OnDestroy = [&](TObject*) { formFreed = true; };
+  released.Form = nullptr;
+  WindowWidget(form->Handle())->close();
+  ProcessEvents();
+  EXPECT_TRUE(formFreed);
+  EXPECT_TRUE(freed);
+  keeper->Free();
+}
+
+TEST(AttachLifetime, ShutDownFreesTheDesignersStillAliveLastFirst) {
+  std::vector<int> freed;
+  for (int i = 1; i <= 2; ++i) {
+    auto* designer = new TObjectEditor;
+    designer->OnDestroy = [&freed, i](TObject*) { freed.push_back(i); };
+  }
+  FinalizeObjEdit();
+  EXPECT_EQ(freed, (std::vector<int>{2, 1}));
+  EXPECT_EQ(ActiveDesignerRef, nullptr);
+  InitializeObjEdit();
+}
+
+TEST_F(TAttachFixture, CancelModeToTheSurfaceCancelsADrag) {
+  TObjectEditor* designer = CreateDesigner(Form, nullptr);
+  MousePress(Button, {10, 10});
+  EXPECT_EQ(designer->DragState.Kind, dkMove);
+  SendMessage(Form->Handle(), WM_CANCELMODE, 0, 0);
+  EXPECT_EQ(designer->DragState.Kind, dkNone);
+  MouseRelease(Button, {10, 10});
+  designer->SetEditControl(nullptr);
+}
+
 TEST(AttachActivation, ActivatingAnotherDesignedFormMovesTheDesignerAndTheClassToPlace) {
   TRecordingInspector inspector;
   TDesignedForm first;
