@@ -1,20 +1,25 @@
-// Writes the standard package's palette glyphs as 24-bit .bmp files, one per
-// class, into the folder given: glyphs packages/PKGSTD30/resources
+// Writes a set of glyphs as 24-bit .bmp files, one per drawing, into the
+// folder given:
+//   glyphs packages/PKGSTD30/resources            the standard package's palette
+//   glyphs --editor apps/MorvaneEditor/resources  the editor's tool bar
 
 #include <QDir>
 #include <cstdio>
 #include <exception>
+#include <string>
 
+#include "EditorGlyphs.h"
 #include "StandardGlyphs.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+  const bool editor = argc == 3 && std::string(argv[1]) == "--editor";
+  if (argc != 2 && !editor) {
+    std::fprintf(stderr, "usage: %s [--editor] <folder>\n", argv[0]);
     return 2;
   }
-  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
   try {
-    for (const GlyphDrawing& drawing : StandardGlyphs()) {
+    for (const GlyphDrawing& drawing : editor ? EditorGlyphs() : StandardGlyphs()) {
       GlyphCanvas canvas;
       drawing.Draw(canvas);
       if (canvas.Image().pixel(0, GlyphCanvas::Size - 1) != GlyphColors::Background) {
