@@ -59,6 +59,13 @@ HWND MarksWindow(TControl* item, TRect& rect) {
   return DesignWindowOf(item);
 }
 
+// The handle's window in the window of control; made again there when it was
+// destroyed with the window it stood in.
+HWND HandleWindow(TGrabHandle* handle, TControl* control) {
+  if (!handle->HandleAllocated()) handle->SetParentWindow(DesignWindowOf(control));
+  return handle->Handle();
+}
+
 TRect MarkSquare(const TRect& r, int corner) {
   int32_t x = corner == 1 || corner == 2 ? r.Right - HandleSize : r.Left;
   int32_t y = corner >= 2 ? r.Bottom - HandleSize : r.Top;
@@ -140,11 +147,12 @@ void TEditGrab::SetControl(TControl* Item) {
 }
 
 void TEditGrab::SetVisible(bool Value) {
-  if (Value == Visible) return;
+  // Nothing to show around: the handles stay hidden until a control comes.
+  if (Value == Visible || (Value && !Control)) return;
   Visible = Value;
   if (Value) {
     if (!Positioned) Reposition();
-    for (TGrabHandle* handle : Handles) ShowWindow(handle->Handle(), SW_SHOW);
+    for (TGrabHandle* handle : Handles) ShowWindow(HandleWindow(handle, Control), SW_SHOW);
   } else {
     for (TGrabHandle* handle : Handles)
       if (handle->HandleAllocated()) ShowWindow(handle->Handle(), SW_HIDE);
@@ -165,7 +173,7 @@ void TEditGrab::Reposition() {
                             {right - h, bottom - h}, {midX, bottom - h},
                             {r.Left - h, bottom - h}, {r.Left - h, midY}};
   for (int32_t i = 0; i < 8; ++i)
-    SetWindowPos(Handles[i]->Handle(), nullptr, places[i].X, places[i].Y, 0, 0,
+    SetWindowPos(HandleWindow(Handles[i], Control), nullptr, places[i].X, places[i].Y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   FlushWaitingPaints();
   Positioned = true;
