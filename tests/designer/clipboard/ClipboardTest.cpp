@@ -116,12 +116,15 @@ TEST_F(ComponentClipboard, AnUnregisteredClassStopsThePasteWithTheBracketClosed)
 }
 
 TEST_F(ComponentClipboard, DeleteFreesAPanelAndItsSelectedChildOnceAndSelectsTheLastControl) {
+  // The neighbour is the form's last owned control, wherever it sits.
+  AddControl<TButton>(Form(), Panel, "Tail", 10, 50, 80, 25);
+  AddControl<TButton>(Form(), Form(), "Last", 120, 200, 80, 25)->SendToBack();
   Designer->AddToSelection(Inner, true);
   Designer->AddToSelection(Panel, false);
   KeyStroke(Form(), Qt::Key_Delete);
 
-  EXPECT_EQ(ComponentNames(), "Button1");
-  EXPECT_EQ(SelectedNames(), "Button1");
+  EXPECT_EQ(ComponentNames(), "Button1,Last");
+  EXPECT_EQ(SelectedNames(), "Last");
   EXPECT_TRUE(Designer->IsModified);
 }
 
