@@ -219,7 +219,9 @@ TObjectEditor* TAppBuilder::NewDesignForm(const std::string& FileName) {
   // No inspector window yet: new forms start at the left edge.
   form->SetBounds(0, Top() + Height(), 500, 400);
   form->SetName(UniqueComponentName(Application, ComponentBaseName(FFormClass)));
-  ShowWindow(form->Handle(), SW_SHOW);
+  // Shown as a form, not only as a window: the platform shows a form's
+  // controls only while the form itself is Visible.
+  form->Show();
   // The window system places a shown window a moment later; let that move
   // arrive before the designer watches the form, or a new form would start
   // out modified.

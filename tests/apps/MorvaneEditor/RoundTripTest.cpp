@@ -55,6 +55,7 @@ TEST_F(EditorTest, PastedAndMovedComponentsComeBackTheSameFromTheirFile) {
   auto* panel = dynamic_cast<TControl*>(form->FindComponent("Panel1"));
   ASSERT_NE(panel, nullptr);
   ASSERT_NE(form->FindComponent("Button1"), nullptr);
+  EXPECT_TRUE(dynamic_cast<TWinControl*>(panel)->Showing());
   // Drag the panel by a spot of its own, away from the button inside it.
   MouseDrag(panel, QPoint(120, 70), QPoint(120 + 40, 70 + 32));
   ProcessEvents();
