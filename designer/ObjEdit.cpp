@@ -44,7 +44,7 @@ void ShowingErrors(F&& handler) {
 
 LRESULT GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
   LRESULT result = CallNextHookEx(GetMessageHookHandle, code, wParam, lParam);
-  if (code != HC_ACTION || wParam != PM_REMOVE || InModalLoop) return result;
+  if (code != HC_ACTION || wParam != PM_REMOVE || InModalLoop || !lParam) return result;
   MSG& msg = *reinterpret_cast<MSG*>(lParam);
   ShowingErrors([&] {
     if (msg.message == WM_FREEOBJECT) {
@@ -63,6 +63,7 @@ LRESULT GetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CallWndProcProc(int code, WPARAM wParam, LPARAM lParam) {
   LRESULT result = CallNextHookEx(CallWndProcHookHandle, code, wParam, lParam);
+  if (!lParam) return result;
   CWPSTRUCT& cwp = *reinterpret_cast<CWPSTRUCT*>(lParam);
   if (cwp.message == WM_ENTERMENULOOP || cwp.message == WM_ENTERSIZEMOVE) InModalLoop = true;
   if (cwp.message == WM_EXITMENULOOP || cwp.message == WM_EXITSIZEMOVE) InModalLoop = false;
@@ -74,9 +75,11 @@ LRESULT CallWndProcProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void InstallHooks() {
   if (!GetMessageHookHandle)
-    GetMessageHookHandle = SetWindowsHookEx(WH_GETMESSAGE, GetMessageProc, nullptr, GetCurrentThreadId());
+    GetMessageHookHandle =
+        SetWindowsHookEx(WH_GETMESSAGE, GetMessageProc, nullptr, GetCurrentThreadId());
   if (!CallWndProcHookHandle)
-    CallWndProcHookHandle = SetWindowsHookEx(WH_CALLWNDPROC, CallWndProcProc, nullptr, GetCurrentThreadId());
+    CallWndProcHookHandle =
+        SetWindowsHookEx(WH_CALLWNDPROC, CallWndProcProc, nullptr, GetCurrentThreadId());
 }
 
 void RemoveHooks() {
@@ -135,7 +138,8 @@ HWND DesignWindowOf(TControl* Control) {
   if (!Control) return nullptr;
   if (TWinControl* parent = Control->Parent()) {
     TCustomForm* form = Control->ParentForm();
-    while (parent && parent != form && (!form || parent->Owner() != form)) parent = parent->Parent();
+    while (parent && parent != form && (!form || parent->Owner() != form))
+      parent = parent->Parent();
     return parent ? parent->Handle() : nullptr;
   }
   if (auto* windowed = dynamic_cast<TWinControl*>(Control))
@@ -253,11 +257,13 @@ void TObjectEditor::RefreshDesignSurface(TControl* Control) {
     child->Invalidate();
     auto* windowed = dynamic_cast<TWinControl*>(child);
     if (!windowed) continue;
-    // The platform keeps invisible controls hidden; the design surface shows them.
+    // The platform keeps invisible controls hidden; the design surface shows
+    // them, and leaving design hides them again so that running looks right.
     if (windowed->Visible())
       RefreshDesignSurface(windowed);
     else
-      ShowWindow(windowed->Handle(), SW_SHOW);
+      ShowWindow(windowed->Handle(),
+                 windowed->ComponentState().Contains(csDesigning) ? SW_SHOW : SW_HIDE);
   }
 }
 

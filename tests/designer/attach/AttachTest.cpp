@@ -66,6 +66,17 @@ TEST_F(TAttachFixture, DetachingGivesTheControlsTheirOwnHandlingBack) {
   EXPECT_EQ(KeysUp, std::vector<WORD>{'A'});
 }
 
+TEST_F(TAttachFixture, InvisibleControlsShowOnlyWhileDesigned) {
+  auto* hidden = AddControl<TPanel>(Form, Form, "Hidden", 200, 16, 100, 60);
+  hidden->SetVisible(false);
+  ProcessEvents();
+  TObjectEditor* designer = CreateDesigner(Form, nullptr);
+  EXPECT_TRUE(IsWindowVisible(hidden->Handle()));
+  EXPECT_FALSE(hidden->Visible());
+  designer->SetEditControl(nullptr);
+  EXPECT_FALSE(IsWindowVisible(hidden->Handle()));
+}
+
 TEST_F(TAttachFixture, AttachingReportsToTheInspectorAndTwiceIsNothing) {
   TRecordingInspector inspector;
   TOwnedDesigner owned;
