@@ -8,6 +8,7 @@
 #include "platform/controls/dialogs/OpenDialog.h"
 #include "platform/controls/extctrls/SpeedButton.h"
 #include "platform/controls/ModalResponder.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/SysUtils.h"
 
 namespace {
@@ -86,6 +87,20 @@ TEST_F(EditorTest, ExistingUnitNameOpensTheFormFile) {
     TearDown();
     Editor = nullptr;
   }
+}
+
+// The form is made before the file is read: a file that is no form file
+// raises to the user and leaves an empty form bound to that name.
+TEST_F(EditorTest, OpeningAFileThatIsNoFormLeavesAnEmptyFormBoundToIt) {
+  Start();
+  const std::string name = PathOf("notes.DFM");
+  Touch(name);
+  TModalResponder responder;
+  responder.Choose({name});
+  EXPECT_THROW(Editor->FileOpenItemClick(nullptr), Exception);
+  ASSERT_EQ(FormCount(), 1);
+  EXPECT_EQ(FileAt(0), name);
+  EXPECT_EQ(FormAt(0)->ComponentCount(), 0);
 }
 
 TEST_F(EditorTest, ClosingTheWindowAnsweringNoThenCancelSavesNothingAndStays) {
