@@ -158,25 +158,43 @@ TEST_F(TAttachFixture, MovingOrSizingTheEditedFormIsAChange) {
   designer->SetEditControl(nullptr);
 }
 
-TEST(AttachGrid, DotsSitOnTheGridOfTheClientArea) {
-  TDesignedForm designed(120, 80);
-  designed.Form->SetColor(clWhite);
-  TObjectEditor* designer = CreateDesigner(designed.Form, nullptr);
-  designer->GridX = 8;
-  designer->GridY = 6;
-  QWidget* widget = WindowWidget(designed.Form->Handle());
-  QImage image = widget->grab().toImage();
-  const QRgb gray = qRgb(128, 128, 128);
-  // The client area starts where the frame ends in the grabbed image.
-  TPoint origin = designed.Form->ClientOrigin();
-  QPoint offset = widget->mapFromGlobal(QPoint(origin.X, origin.Y));
-  for (int y = 0; y < 80; ++y) {
-    for (int x = 0; x < 120; ++x) {
-      const bool dot = x % 8 == 0 && y % 6 == 0;
-      ASSERT_EQ(image.pixel(offset + QPoint(x, y)) == gray, dot) << x << "," << y;
+// The dots keep to the scrolled client area: each sits where x + the
+// horizontal scroll position is a multiple of GridX, and likewise for y.
+TEST(AttachGrid, DotsSitOnTheGridOfTheScrolledClientArea) {
+  struct TCase {
+    int32_t ScrollX, ScrollY;
+  };
+  for (TCase c : {TCase{0, 0}, TCase{5, 3}}) {
+    SCOPED_TRACE(c.ScrollX);
+    TDesignedForm designed(160, 120);
+    TForm* form = designed.Form;
+    form->SetColor(clWhite);
+    if (c.ScrollX || c.ScrollY) {
+      form->HorzScrollBar()->SetRange(600);
+      form->VertScrollBar()->SetRange(500);
+      form->HorzScrollBar()->SetPosition(c.ScrollX);
+      form->VertScrollBar()->SetPosition(c.ScrollY);
     }
+    TObjectEditor* designer = CreateDesigner(form, nullptr);
+    designer->GridX = 8;
+    designer->GridY = 6;
+    ProcessEvents();
+    ASSERT_EQ(GetScrollPos(form->Handle(), SB_HORZ), c.ScrollX);
+    ASSERT_EQ(GetScrollPos(form->Handle(), SB_VERT), c.ScrollY);
+    QWidget* widget = WindowWidget(form->Handle());
+    QImage image = widget->grab().toImage();
+    const QRgb gray = qRgb(128, 128, 128);
+    // The client area starts where the frame ends in the grabbed image.
+    TPoint origin = form->ClientOrigin();
+    QPoint offset = widget->mapFromGlobal(QPoint(origin.X, origin.Y));
+    for (int y = 0; y < form->ClientHeight(); ++y) {
+      for (int x = 0; x < form->ClientWidth(); ++x) {
+        const bool dot = (x + c.ScrollX) % 8 == 0 && (y + c.ScrollY) % 6 == 0;
+        ASSERT_EQ(image.pixel(offset + QPoint(x, y)) == gray, dot) << x << "," << y;
+      }
+    }
+    designer->SetEditControl(nullptr);
   }
-  designer->SetEditControl(nullptr);
 }
 
 // A designer whose KeyDown raises, to show what the hooks do with errors.
