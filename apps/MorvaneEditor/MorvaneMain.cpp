@@ -84,10 +84,7 @@ void TAppBuilder::LoadToolBarGlyphs() {
       {AdvSpeedButton2, "OPENPACKAGE"}, {AdvSpeedButton1, "ALIGNPALETTE"},
       {btnEdit, "EDITFORM"},         {btnRun, "RUNFORM"},
   };
-  for (auto [button, name] : glyphs) {
-    if (!button || !FindResource(HInstance(), name, RT_BITMAP)) continue;
-    button->Glyph()->LoadFromResourceName(HInstance(), name);
-  }
+  for (auto [button, name] : glyphs) button->Glyph()->LoadFromResourceName(HInstance(), name);
 }
 
 // ---- start and end ---------------------------------------------------------------
@@ -107,16 +104,25 @@ void TAppBuilder::FormCreate(TObject*) {
   // The object inspector's window is placed here once the inspector exists.
 
   const std::string name = ParamStr(1);
-  if (!name.empty()) {
+  if (name.empty()) return;
+  OpenFileDialog->SetInitialDir(ExtractFilePath(name));
+  // A file that cannot be read is reported, and the editor starts anyway
+  // with the empty form bound to that name.
+  try {
     if (FileExists(name))
       OpenFormFile(name);
     else
       NewDesignForm(name);
-    OpenFileDialog->SetInitialDir(ExtractFilePath(name));
+  } catch (...) {
+    Application->HandleException(this);
   }
 }
 
 void TAppBuilder::FormDestroy(TObject*) {
+  // Designers outlive the window when the program ends; they must not call
+  // back into it.
+  for (int32_t i = 0; i < FFormFiles->Count(); ++i)
+    static_cast<TObjectEditor*>(FFormFiles->Objects(i))->OnDestroy.Clear();
   delete FFormFiles;
   FFormFiles = nullptr;
 }

@@ -103,6 +103,18 @@ TEST_F(EditorTest, OpeningAFileThatIsNoFormLeavesAnEmptyFormBoundToIt) {
   EXPECT_EQ(FormAt(0)->ComponentCount(), 0);
 }
 
+TEST_F(EditorTest, AnUnreadableFileOnTheCommandLineIsReportedAndTheEditorStarts) {
+  const std::string name = PathOf("broken.DFM");
+  Touch(name);
+  TModalResponder responder;
+  responder.Answer(mrOk);
+  Start(name);
+  ASSERT_EQ(responder.Requests().size(), 1u);
+  EXPECT_EQ(responder.Requests()[0].DlgType, mtError);
+  ASSERT_EQ(FormCount(), 1);
+  EXPECT_EQ(FileAt(0), name);
+}
+
 TEST_F(EditorTest, ClosingTheWindowAnsweringNoThenCancelSavesNothingAndStays) {
   const std::string first = PathOf("first.DFM");
   Start(first);

@@ -1,4 +1,5 @@
-// One form at a time leaves design mode ("run") and comes back ("edit").
+// One form at a time leaves design mode ("run") and comes back ("edit"); the
+// designers and the window in their lifetimes.
 
 #include "EditorFixture.h"
 #include "platform/controls/dialogs/OpenDialog.h"
@@ -44,6 +45,24 @@ TEST_F(EditorTest, AFormThatGoesWhileRunningTakesItsDesignerAndEntry) {
   EXPECT_EQ(Editor->RunForm(), nullptr);
   EXPECT_EQ(FormCount(), 0);
   EXPECT_FALSE(Editor->btnEdit->Enabled());
+}
+
+}  // namespace
+
+namespace {
+
+// At the program's end the main window may go before the designed forms;
+// their designers then free themselves without calling back into it.
+TEST_F(EditorTest, FormsOutlivingTheWindowFreeTheirDesignersQuietly) {
+  Start();
+  ClickItem("FileNewFormItem");
+  TCustomForm* form = FormAt(0);
+  Editor->Free();
+  Editor = nullptr;
+  ProcessEvents();
+  form->Free();
+  ProcessEvents();
+  EXPECT_EQ(ActiveDesigner(), nullptr);
 }
 
 }  // namespace
