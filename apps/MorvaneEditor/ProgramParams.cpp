@@ -11,8 +11,6 @@ void SetProgramParams(std::vector<std::string> params) { Params() = std::move(pa
 
 void SetProgramParams(int argc, char** argv) { SetProgramParams(std::vector<std::string>(argv, argv + argc)); }
 
-int32_t ParamCount() { return Params().empty() ? 0 : static_cast<int32_t>(Params().size()) - 1; }
-
 std::string ParamStr(int32_t index) {
   if (index < 0 || index >= static_cast<int32_t>(Params().size())) return {};
   return Params()[static_cast<size_t>(index)];

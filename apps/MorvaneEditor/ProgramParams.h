@@ -9,5 +9,4 @@
 
 void SetProgramParams(std::vector<std::string> params);
 void SetProgramParams(int argc, char** argv);
-int32_t ParamCount();
 std::string ParamStr(int32_t index);
