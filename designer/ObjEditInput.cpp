@@ -25,7 +25,9 @@ TControl* TObjectEditor::ControlAtPoint(HWND Window, TPoint Point) {
   if (std::find(Containers.begin(), Containers.end(), reinterpret_cast<TEditContainer*>(owner)) !=
       Containers.end())
     return owner;
-  TControl* hit = owner->ControlAtPos(Point, true);
+  // Windowed children count too: a window holding the capture gets presses
+  // that lie over its children.
+  TControl* hit = owner->ControlAtPos(Point, true, true);
   if (!hit) hit = owner;
   // Parts of a compound control that the form does not own hit the owned
   // control around them.

@@ -160,6 +160,25 @@ TEST_F(TAttachFixture, MovingOrSizingTheEditedFormIsAChange) {
 
 // The dots keep to the scrolled client area: each sits where x + the
 // horizontal scroll position is a multiple of GridX, and likewise for y.
+// The window in whose client area a control's bounds count.
+TEST(AttachDesignWindow, IsTheNearestWindowTheFormOwns) {
+  TDesignedForm designed;
+  TForm* form = designed.Form;
+  auto* panel = AddControl<TPanel>(form, form, "Panel1", 8, 8, 200, 150);
+  auto* inPanel = AddControl<TButton>(form, panel, "Button1", 8, 8, 80, 24);
+  auto* part = new TPanel(panel);  // a part the form does not own
+  part->SetParent(panel);
+  auto* inPart = AddControl<TButton>(form, part, "Button2", 4, 4, 40, 20);
+  TPanel loose(nullptr);
+  loose.SetParentWindow(panel->Handle());
+  EXPECT_EQ(DesignWindowOf(panel), form->Handle());
+  EXPECT_EQ(DesignWindowOf(inPanel), panel->Handle());
+  EXPECT_EQ(DesignWindowOf(inPart), panel->Handle());
+  EXPECT_EQ(DesignWindowOf(&loose), panel->Handle());
+  EXPECT_EQ(DesignWindowOf(form), nullptr);
+  EXPECT_EQ(DesignWindowOf(nullptr), nullptr);
+}
+
 TEST(AttachGrid, DotsSitOnTheGridOfTheScrolledClientArea) {
   struct TCase {
     int32_t ScrollX, ScrollY;

@@ -135,6 +135,18 @@ TEST_F(TInputFixture, PressingTheEmptySurfaceClearsAndRightPressingClearsSilentl
   EXPECT_EQ(LastReport(), "InspectObject Button2");
 }
 
+TEST_F(TInputFixture, ARightPressCancelsAMove) {
+  MousePress(Button1, {5, 5});
+  ASSERT_EQ(Designer->DragState.Kind, dkMove);
+  MousePress(Button1, {5, 5}, Qt::NoModifier, Qt::RightButton);
+  EXPECT_EQ(Designer->DragState.Kind, dkNone);
+  MouseRelease(Button1, {5, 5}, Qt::NoModifier, Qt::RightButton);
+  MouseMoveTo(Button1, {40, 30}, Qt::LeftButton);
+  MouseRelease(Button1, {40, 30});
+  EXPECT_EQ(Button1->BoundsRect(), Bounds(16, 16, 80, 24));
+  EXPECT_EQ(Selected(), "Button1");
+}
+
 TEST_F(TInputFixture, AControlWithItsOwnCursorKeepsItsPressAndIsSelected) {
   int clicks = 0;
   Button1->OnClick = [&](TObject*) { ++clicks; };
