@@ -44,6 +44,9 @@ HDC GetDrawDC(HWND window) {
 class TOutlineCanvas {
  public:
   TOutlineCanvas(HWND window, TColor colour) : FWindow(window), FDC(GetDrawDC(window)) {
+    // In XOR from the start, so that each outline does not hand what was
+    // drawn so far over to the overlay on its own: the release does, once.
+    SetROP2(FDC, R2_XORPEN);
     FCanvas.SetHandle(FDC);
     FCanvas.Brush()->SetStyle(bsClear);
     FCanvas.Pen()->SetMode(pmXor);
