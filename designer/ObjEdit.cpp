@@ -94,6 +94,7 @@ void RemoveHooks() {
 
 TObjectEditor* ActiveDesigner() { return static_cast<TObjectEditor*>(FActiveDesigner); }
 
+// Null while nothing is active still drops hooks that no queued free needs.
 void SetActiveDesigner(TObjectEditor* Designer) {
   TObjectEditor* active = ActiveDesigner();
   if (Designer && Designer == active) return;
