@@ -225,10 +225,17 @@ void TEditSelector::WndProc(TMessage& Message) {
     FSavedWndProc(Message);
     return;
   }
+  // A graphic control is always painted with its parent's DC; a windowed one
+  // may be asked to paint itself.
+  auto* windowed = dynamic_cast<TWinControl*>(Control);
+  if (!Message.WParam && !windowed) {
+    FSavedWndProc(Message);
+    return;
+  }
   PAINTSTRUCT paint;
   HWND window = nullptr;
   if (!Message.WParam) {
-    window = static_cast<TWinControl*>(Control)->Handle();
+    window = windowed->Handle();
     Message.WParam = reinterpret_cast<WPARAM>(BeginPaint(window, &paint));
   }
   HDC dc = reinterpret_cast<HDC>(Message.WParam);
