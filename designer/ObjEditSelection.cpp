@@ -69,6 +69,8 @@ void TObjectEditor::KeepSameParent(TControl* Reference) {
   if (removed) NotifySelection();
 }
 
+// TEditContainer is a custom control that is only declared until containers
+// are made; the casts below are plain pointer conversions along its bases.
 void TObjectEditor::UnselectContainers() {
   for (size_t i = Selection.size(); i-- > 0;) {
     if (i >= Selection.size()) continue;
