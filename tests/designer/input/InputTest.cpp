@@ -203,6 +203,18 @@ TEST_F(TInputFixture, KeyTable) {
   }
 }
 
+TEST_F(TInputFixture, MovingByKeyKeepsOnlyTheFirstItemsSiblings) {
+  Designer->AddToSelection(Button1, true);
+  Designer->AddToSelection(Button3, false);
+  Designer->AddToSelection(Edit1, false);
+  KeyStroke(Edit1, Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(Selected(), "Button1,Edit1");
+  EXPECT_EQ(LastReport(), "SetSelections Button1,Edit1");
+  EXPECT_EQ(Button1->Left(), 17);
+  EXPECT_EQ(Edit1->Left(), 17);
+  EXPECT_EQ(Button3->Left(), 10);
+}
+
 TEST_F(TInputFixture, DeleteRemovesTheSelection) {
   Click(Button1);
   KeyStroke(Edit1, Qt::Key_Delete);
