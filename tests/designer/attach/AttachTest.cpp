@@ -282,6 +282,27 @@ TEST(AttachLifetime, ADesignerWhoseFormGetsANewWindowLetsTheFormGo) {
   EXPECT_EQ(clicks, 1) << "the form and its button handle their own input again";
 }
 
+TEST(AttachLifetime, ADesignerOfAPanelGoesWithTheFormAroundIt) {
+  TRecordingInspector inspector;
+  TDesignedForm designed;
+  auto* panel = AddControl<TPanel>(designed.Form, designed.Form, "Panel1", 8, 8, 200, 150);
+  auto* button = AddControl<TButton>(designed.Form, panel, "Button1", 8, 8, 80, 24);
+  ProcessEvents();
+  TObjectEditor* designer = CreateDesigner(panel, &inspector);
+  EXPECT_EQ(designer->Form, designed.Form);
+  EXPECT_EQ(DesignWindowOf(button), panel->Handle());
+  MousePress(button, {5, 5});
+  MouseRelease(button, {5, 5});
+  EXPECT_EQ(designer->Selection, std::vector<TControl*>{button});
+  bool freed = false;
+  designer->OnDestroy = [&](TObject*) { freed = true; };
+  designed.Form->Free();
+  designed.Form = nullptr;
+  ProcessEvents();
+  EXPECT_TRUE(freed);
+  EXPECT_EQ(ActiveDesigner(), nullptr);
+}
+
 TEST(AttachLifetime, ClosingAFormReleasesItOrHidesIt) {
   TDesignedForm kept;
   TObjectEditor* keeper = CreateDesigner(kept.Form, nullptr);
