@@ -123,11 +123,13 @@ void TObjectEditor::PasteFromClipboard() {
 
 void TObjectEditor::DeleteSelection() {
   if (!EditControl) return;
-  Grab->SetControl(nullptr);
   // Freeing a control frees the controls inside it, so only the top-most
   // items are freed, each once; the list is taken before anything goes.
-  for (TControl* Item : TopMostItems(Selection)) ComponentOf(Item)->Free();
-  Selection.clear();
+  const std::vector<TControl*> Doomed = TopMostItems(Selection);
+  // Unselecting first lets go of the grab and the mark painters in the order
+  // they were hooked into the items' window procedures.
+  UnselectAll();
+  for (TControl* Item : Doomed) ComponentOf(Item)->Free();
   for (int32_t I = EditControl->ComponentCount() - 1; I >= 0; --I) {
     // A non-visual component would be selected through its container;
     // containers are not made yet, so the neighbour is the last control.
