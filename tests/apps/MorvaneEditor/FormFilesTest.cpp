@@ -125,8 +125,7 @@ TEST_F(EditorTest, ClosingTheWindowAnsweringNoThenCancelSavesNothingAndStays) {
   TModalResponder responder;
   responder.Answer(mrNo);
   responder.Answer(mrCancel);
-  Editor->Close();
-  ProcessEvents();
+  Shortcut(Qt::Key_X, Qt::AltModifier);  // File > Exit
   ASSERT_EQ(responder.Requests().size(), 2u);
   EXPECT_EQ(responder.Requests()[0].Text, first + " has been modified, save ?");
   EXPECT_EQ(responder.Requests()[1].Text, "New Report \"TestForm2\" has been modified, save ?");
