@@ -36,8 +36,10 @@ class GrabTest : public ::testing::Test {
   }
   QImage Snapshot() { return WindowWidget(Surface.Form->Handle())->grab().toImage(); }
 
-  TDesignedForm Surface;
+  // Declared first so that it outlives the form, whose designer tells it
+  // of the form's end.
   TRecordingInspector Inspector;
+  TDesignedForm Surface;
   TButton* Button = nullptr;
   TEdit* Edit = nullptr;
   TObjectEditor* Designer = nullptr;

@@ -39,8 +39,10 @@ class TrackingTest : public ::testing::Test {
     return count;
   }
 
-  TDesignedForm Surface;
+  // Declared first so that it outlives the form, whose designer tells it
+  // of the form's end.
   TRecordingInspector Inspector;
+  TDesignedForm Surface;
   TButton* A = nullptr;
   TButton* B = nullptr;
   TObjectEditor* Designer = nullptr;
