@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "DesignerTestSupport.h"
+#include "platform/controls/extctrls/Panel.h"
 #include "platform/controls/stdctrls/Button.h"
 #include "platform/windows/QtWindows.h"
 
@@ -119,6 +120,21 @@ TEST_F(TrackingTest, AHandleDragSizesFromTheAnchorAndFlipsAcrossIt) {
     EXPECT_EQ(A->BoundsRect(), c.Expected) << "handle " << c.Handle;
     EXPECT_EQ(OverlayPixels(), 0);
   }
+}
+
+TEST_F(TrackingTest, AControlInAPanelIsSizedInThePanel) {
+  auto* panel = AddControl<TPanel>(Surface.Form, Surface.Form, "Panel1", 20, 160, 200, 100);
+  auto* inner = AddControl<TButton>(Surface.Form, panel, "Inner", 10, 10, 50, 30);
+  ProcessEvents();
+  Select(inner);
+  POINT handle{0, 0};
+  MapWindowPoints(Designer->Grab->Handles[4]->Handle(), panel->Handle(), &handle, 1);
+  EXPECT_EQ(handle, (POINT{57, 37}));
+
+  MousePress(Designer->Grab->Handles[4], {2, 2});
+  MoveTo({20 + 77, 160 + 55});  // the panel's (77, 55)
+  ReleaseAt({20 + 77, 160 + 55});
+  EXPECT_EQ(inner->BoundsRect(), Bounds(10, 10, 64, 40));
 }
 
 TEST_F(TrackingTest, ABandTogglesWhatItTouches) {
