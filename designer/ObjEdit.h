@@ -52,7 +52,7 @@ class TEditContainer;  // the stand-in of a non-visual component
 enum TDragKind { dkNone, dkMove, dkSelect, dkSize, dkInsert };
 
 // The state of the current mouse drag.
-struct TDragState {
+struct TDesignDrag {
   bool NotMoved = false;      // no mouse move has left Start yet
   bool AlwaysCommit = false;  // the release acts even without movement
   bool Live = false;          // LiveDrag when the drag started
@@ -151,7 +151,7 @@ class TObjectEditor : public TObjEditor {
 
   // ---- state --------------------------------------------------------------
   bool LiveDrag = false;       // move and size the controls while the mouse moves
-  TDragState DragState;
+  TDesignDrag DragState;
   TWinControl* EditControl = nullptr;  // the design root
   HWND EditHandle = nullptr;
   // TFormDesigner::Form is the parent form of EditControl.

@@ -25,7 +25,14 @@ void TApplication::AdoptForm(TCustomForm* form) {
   if (!FMainForm && form) {
     form->HandleNeeded();
     FMainForm = form;
+    // A main form owned elsewhere must still be forgotten when it goes.
+    if (form->Owner() != this) form->FreeNotification(this);
   }
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == FMainForm) FMainForm = nullptr;
 }
 
 void TApplication::CreateForm(TClass formClass, TCustomForm*& reference) {

@@ -64,6 +64,9 @@ class TApplication : public TComponent {
   TExceptionEvent OnException;
   TIdleEvent OnIdle;
 
+  // Forgets the main form when it is freed.
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   void AdoptForm(TCustomForm* form);
   TCustomForm* FMainForm = nullptr;

@@ -230,3 +230,12 @@ TEST(Forms, ActiveControlMustBeAFocusableControlOfTheForm) {
 }
 
 }  // namespace
+
+TEST(Forms, TheApplicationForgetsItsMainFormWhenTheFormIsFreed) {
+  ASSERT_EQ(Application->MainForm(), nullptr);
+  TCustomForm* form = nullptr;
+  Application->CreateForm(ClassOf<TForm>(), form);
+  EXPECT_EQ(Application->MainForm(), form);
+  form->Free();
+  EXPECT_EQ(Application->MainForm(), nullptr);
+}
