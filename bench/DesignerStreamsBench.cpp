@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "BenchDesigner.h"
 #include "designer/ObjEdit.h"
 #include "platform/classes/ObjectText.h"
 #include "platform/controls/Controls.h"
@@ -19,22 +20,7 @@
 
 namespace {
 
-void StartApplication() {
-  static int argc = 1;
-  static char name[] = "DesignerStreamsBench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* made = new QApplication(argc, argv);
-    InitializeControls();
-    InitializeStdCtrls();
-    InitializeExtCtrls();
-    InitializeObjIntf();
-    InitializeObjEdit();
-    return made;
-  }();
-  (void)app;
-}
+void StartApplication() { StartDesignerApplication("DesignerStreamsBench"); }
 
 std::string ButtonText(int number, int left, int top, const std::string& indent) {
   return indent + "object Button" + std::to_string(number) + ": TButton\n" + indent +

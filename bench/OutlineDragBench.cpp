@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "BenchDesigner.h"
 #include "designer/ObjEdit.h"
 #include "platform/controls/Controls.h"
 #include "platform/controls/Forms.h"
@@ -25,22 +26,7 @@ namespace {
 constexpr int Columns = 40;
 constexpr int Rows = 25;
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "OutlineDragBench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* made = new QApplication(argc, argv);
-    InitializeControls();
-    InitializeStdCtrls();
-    InitializeExtCtrls();
-    InitializeObjIntf();
-    InitializeObjEdit();
-    return made;
-  }();
-  return *app;
-}
+QApplication& App() { return StartDesignerApplication("OutlineDragBench"); }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
