@@ -70,17 +70,21 @@ QPainter::CompositionMode CompositionFor(const TDCRecord& dc) {
   }
 }
 
-void HandOverLayerDrawing(TDCRecord& dc) {
+// keepDrawing: the DC goes on drawing afterwards, so its image is cleared.
+void HandOverLayerDrawing(TDCRecord& dc, bool keepDrawing) {
   if (dc.Kind != TDCRecord::dcLayer) return;
   QWidget* w = WidgetOf(dc.Window);
-  if (w) CombineIntoXorLayer(w->window(), dc.Drawn, w->mapTo(w->window(), QPoint(0, 0)), dc.Rop);
+  const QRect drawn =
+      w ? CombineIntoXorLayer(w->window(), dc.Drawn, w->mapTo(w->window(), QPoint(0, 0)), dc.Rop)
+        : dc.Drawn.rect();
+  if (!keepDrawing || drawn.isEmpty()) return;
   // Start the next drawing on a clear image, with the painter's state kept.
   QPainter::CompositionMode mode = dc.Painter.compositionMode();
   dc.Painter.setCompositionMode(QPainter::CompositionMode_Clear);
   dc.Painter.save();
   dc.Painter.resetTransform();
   dc.Painter.setClipping(false);
-  dc.Painter.fillRect(dc.Drawn.rect(), Qt::transparent);
+  dc.Painter.fillRect(drawn, Qt::transparent);
   dc.Painter.restore();
   dc.Painter.setCompositionMode(mode);
 }
@@ -247,7 +251,7 @@ HDC GetWindowDC(HWND hwnd) { return LayerDC(hwnd, false); }
 int ReleaseDC(HWND, HDC dc) {
   TDCRecord* r = FindDC(dc);
   if (!r || r->Kind != TDCRecord::dcLayer) return 0;
-  HandOverLayerDrawing(*r);
+  HandOverLayerDrawing(*r, false);
   DCs().Remove(dc);
   return 1;
 }
@@ -449,7 +453,7 @@ int SetROP2(HDC dc, int mode) {
   if (!r) return 0;
   int old = r->Rop;
   if (old == mode) return old;
-  HandOverLayerDrawing(*r);  // what was drawn so far keeps its own mode
+  HandOverLayerDrawing(*r, true);  // what was drawn so far keeps its own mode
   r->Rop = mode;
   r->Painter.setCompositionMode(CompositionFor(*r));
   return old;

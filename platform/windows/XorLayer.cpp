@@ -88,26 +88,46 @@ QImage* BackingImage(QWidget* top) {
 
 }  // namespace
 
-void CombineIntoXorLayer(QWidget* top, const QImage& drawn, QPoint offset, int rop) {
-  if (!top || drawn.isNull()) return;
+QRect CombineIntoXorLayer(QWidget* top, const QImage& drawn, QPoint offset, int rop) {
+  if (!top || drawn.isNull()) return {};
   TLayerWidget* layer = LayerFor(top);
-  QImage source = drawn.convertToFormat(QImage::Format_ARGB32);
+  // DC images are premultiplied; opaque pixels, which is what outlines are,
+  // read the same either way, so only the image of another format is copied.
+  const bool premultiplied = drawn.format() == QImage::Format_ARGB32_Premultiplied;
+  // Taken by reference: copying an image that a painter is drawing on copies
+  // all its pixels.
+  QImage converted;
+  if (!premultiplied && drawn.format() != QImage::Format_ARGB32)
+    converted = drawn.convertToFormat(QImage::Format_ARGB32);
+  const QImage& source = converted.isNull() ? drawn : converted;
   QImage* screen = BackingImage(top);
-  QRect changed;
-  const QRect bounds = layer->Mask.rect();
+  const int width = source.width();
+  const int layerWidth = layer->Mask.width();
+  const int layerHeight = layer->Mask.height();
+  const int screenWidth = screen ? screen->width() : 0;
+  const int screenHeight = screen ? screen->height() : 0;
+  QRect touched;  // in the drawing's coordinates
   for (int y = 0; y < source.height(); ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-    int ty = y + offset.y();
-    if (ty < 0 || ty >= bounds.height()) continue;
+    // Most of a drawing is transparent: outlines touch few pixels of a row.
+    int first = 0;
+    while (first < width && qAlpha(in[first]) == 0) ++first;
+    if (first == width) continue;
+    int last = width - 1;
+    while (qAlpha(in[last]) == 0) --last;
+    touched |= QRect(first, y, last - first + 1, 1);
+    const int ty = y + offset.y();
+    if (ty < 0 || ty >= layerHeight) continue;
     auto* mask = reinterpret_cast<QRgb*>(layer->Mask.scanLine(ty));
     auto* copies = reinterpret_cast<QRgb*>(layer->Copies.scanLine(ty));
-    auto* out = screen && ty < screen->height() ? reinterpret_cast<QRgb*>(screen->scanLine(ty)) : nullptr;
-    for (int x = 0; x < source.width(); ++x) {
-      if (qAlpha(in[x]) == 0) continue;
-      int tx = x + offset.x();
-      if (tx < 0 || tx >= bounds.width()) continue;
-      QRgb colour = in[x] & 0xFFFFFF;
-      bool onScreen = out && tx < screen->width();
+    auto* out = ty < screenHeight ? reinterpret_cast<QRgb*>(screen->scanLine(ty)) : nullptr;
+    for (int x = first; x <= last; ++x) {
+      const int alpha = qAlpha(in[x]);
+      if (alpha == 0) continue;
+      const int tx = x + offset.x();
+      if (tx < 0 || tx >= layerWidth) continue;
+      QRgb colour = (premultiplied && alpha != 255 ? qUnpremultiply(in[x]) : in[x]) & 0xFFFFFF;
+      const bool onScreen = out && tx < screenWidth;
       switch (rop) {
         case R2_NOT:
         case R2_XORPEN:
@@ -118,14 +138,15 @@ void CombineIntoXorLayer(QWidget* top, const QImage& drawn, QPoint offset, int r
           break;
         }
         default:
-          copies[tx] = in[x] | 0xFF000000;
+          copies[tx] = colour | 0xFF000000;
           if (onScreen) out[tx] = (out[tx] & 0xFF000000) | (colour ^ (mask[tx] & 0xFFFFFF));
           break;
       }
-      changed |= QRect(tx, ty, 1, 1);
     }
   }
+  const QRect changed = touched.translated(offset) & layer->Mask.rect();
   if (screen && !changed.isEmpty()) top->backingStore()->flush(QRegion(changed), top->windowHandle());
+  return touched;
 }
 
 void ForgetLayerDrawingsUnder(QWidget* widget, const QRegion& region) {

@@ -9,8 +9,9 @@ class QWidget;
 
 // Combines what a DC drew (non-transparent pixels of drawn, placed at offset
 // in the top-level window) into the layer by the raster mode, and shows the
-// change at once without repainting the windows below.
-void CombineIntoXorLayer(QWidget* topLevel, const QImage& drawn, QPoint offset, int rop);
+// change at once without repainting the windows below. Answers the part of
+// drawn that held drawing (empty when nothing was drawn).
+QRect CombineIntoXorLayer(QWidget* topLevel, const QImage& drawn, QPoint offset, int rop);
 // Copy-mode drawings go where the windows below repaint.
 void ForgetLayerDrawingsUnder(QWidget* widget, const QRegion& region);
 QImage XorLayerMask(QWidget* topLevel);
