@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <string>
+#include <unordered_map>
 
 #include "platform/core/SysUtils.h"
 #include "platform/graphics/Font.h"
@@ -26,14 +28,23 @@ bool LooksFixedPitch(const std::string& name) {
     if (n.find(word) != std::string::npos) return true;
   return false;
 }
+
+// Asking the font database costs a font-configuration lookup each time, and
+// every paint of a control with a caption asks: remember the answers.
+bool FamilyInstalled(const std::string& name) {
+  static std::unordered_map<std::string, bool> known;
+  auto it = known.find(name);
+  if (it == known.end())
+    it = known.emplace(name, QFontDatabase::hasFamily(QString::fromStdString(name))).first;
+  return it->second;
+}
 }  // namespace
 
 QFont FontToQFont(const TFont& font) {
   QFont q;
-  QString family = QString::fromStdString(font.Name());
   bool fixed = font.Pitch() == fpFixed || LooksFixedPitch(font.Name());
-  if (QFontDatabase::hasFamily(family)) {
-    q.setFamily(family);
+  if (FamilyInstalled(font.Name())) {
+    q.setFamily(QString::fromStdString(font.Name()));
   } else {
     q = QFontDatabase::systemFont(fixed ? QFontDatabase::FixedFont : QFontDatabase::GeneralFont);
   }
