@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "platform/controls/stdctrls/StdCtrlsPublishing.h"
+#include "platform/controls/stdctrls/MemoPublishing.h"
 #include "platform/controls/stdctrls/MemoStrings.h"
 #include "platform/windows/Handles.h"
 #include "platform/windows/QtWindows.h"
@@ -78,33 +78,5 @@ void TCustomMemo::Messages(TMessageMap<TCustomMemo>& m) {
 }
 
 void TMemo::Publish(TPublisher<TMemo>& p) {
-  PublishAlign(p);
-  p.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment).Default(taLeftJustify);
-  PublishAnchors(p);
-  p.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
-      .Type(TypeInfoTBorderStyle())
-      .Default(bsSingle);
-  PublishColor(p);
-  PublishEnabled(p);
-  PublishFont(p);
-  p.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
-  p.Property("Lines", &TCustomMemo::Lines, &TCustomMemo::SetLines);
-  p.Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
-  p.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false);
-  PublishParentFont(p);
-  PublishParentShowHint(p);
-  PublishPopupMenu(p);
-  p.Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false);
-  p.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone);
-  PublishShowHint(p);
-  PublishTabOrder(p);
-  p.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(true);
-  PublishVisible(p);
-  p.Property("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(true);
-  p.Property("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs).Default(false);
-  p.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
-  p.Event("OnChange", &TCustomEdit::OnChange);
-  PublishOnClick(p);
-  PublishOnDblClick(p);
-  PublishFocusKeyMouseEvents(p);
+  PublishMemo(p, [](const char*) {});
 }
