@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "RecordingInspector.h"
+#include "ContractRecorder.h"
 #include "designer/ObjEdit.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/ModalResponder.h"

@@ -1,6 +1,7 @@
 #pragma once
-// An inspector that implements the contract by recording every call, so a
-// test can check what the designer reported and in which order.
+// TRecordingInspector: an inspector that implements the contract by
+// recording every call, so a test can check what the designer reported and
+// in which order.
 
 #include <string>
 #include <vector>

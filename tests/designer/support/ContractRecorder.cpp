@@ -1,4 +1,4 @@
-#include "RecordingInspector.h"
+#include "ContractRecorder.h"
 
 namespace {
 
